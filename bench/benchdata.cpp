@@ -1,0 +1,54 @@
+#include "benchdata.h"
+
+#include <QDate>
+#include <QFile>
+#include <QTemporaryDir>
+#include <random>
+
+#include "archive/records.h"
+#include "archive/texts.h"
+
+namespace vt::bench {
+
+QString makeYearFile(int count) {
+    static QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("bench-%1.eur").arg(count));
+    if (QFile::exists(path)) return path;
+    const QStringList causali{QStringLiteral("Affitto locali ufficio di via Roma"),
+                              QStringLiteral("Fornitura energia elettrica bimestrale"),
+                              QStringLiteral("Consulenza fiscale e tributaria trimestrale"),
+                              QStringLiteral("Parcella per prestazione professionale"),
+                              QStringLiteral("Canone assistenza software gestionale")};
+    const QStringList names{QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi S.r.l."),
+                            QStringLiteral("Verdi Giuseppina e figli S.n.c."),
+                            QStringLiteral("Studio Associato Esposito & Colombo"),
+                            QStringLiteral("Società Cooperativa Sociale L'Aurora")};
+    std::mt19937 random(7);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int i = 0; i < count; ++i) {
+        MovementRecord r;
+        const bool in = random() % 2 == 0;
+        r.setFlag(mov::Entrata, in);
+        r.setFlag(mov::Uscita, !in);
+        const QDate day = QDate(2026, 1, 1).addDays(static_cast<int>(random() % 365));
+        r.setText(mov::Data, dateText(day));
+        r.setText(mov::DataSca, dateText(day.addDays(30)));
+        r.setText(mov::Preavviso, QString::number(random() % 30));
+        r.setText(mov::Causale, causali[static_cast<int>(random() % causali.size())]);
+        r.setText(mov::Promemoria, QStringLiteral("Rata %1 di 12, pagamento con bonifico").arg(i % 12 + 1));
+        const QString amount = normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
+        r.setText(mov::Importo, amount);
+        r.setText(mov::ImportoSegnato, (in ? u'+' : u'-') + amount);
+        r.setText(mov::Pagatore, names[static_cast<int>(random() % names.size())]);
+        r.setText(mov::Beneficiario, names[static_cast<int>(random() % names.size())]);
+        r.setText(mov::Email, QStringLiteral("amministrazione@example.it"));
+        r.setText(mov::Pagamento, QStringLiteral("Bonifico bancario"));
+        r.setText(mov::Note, QStringLiteral("Nessuna nota particolare per questo movimento."));
+        r.setFlag(mov::Saldato, random() % 3 == 0);
+        file.write(r.bytes());
+    }
+    return path;
+}
+
+}  // namespace vt::bench

@@ -1,0 +1,1 @@
+// Placeholder for an area that has no units of this kind yet.

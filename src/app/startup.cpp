@@ -1,0 +1,60 @@
+#include "app/startup.h"
+
+#include <QApplication>
+
+#include "app/Avvio.h"
+#include "app/CambiaPassword.h"
+#include "app/Password.h"
+#include "app/conventions.h"
+#include "app/windows.h"
+#include "balance/MenuBilancio.h"
+#include "causali/Causali.h"
+#include "clients/Clienti.h"
+#include "movements/MenuMovimenti.h"
+#include "movements/Movimenti.h"
+#include "stats/MenuStats.h"
+#include "unpaid/MenuInsoluti.h"
+
+namespace vt {
+
+void prepareApplication(QApplication& app) {
+    applyProcessFormats();
+    loadItalianTranslations(app);
+    // The program ends only when told to (main menu closed, login "Esci"),
+    // never because its last visible window was hidden.
+    QApplication::setQuitOnLastWindowClosed(false);
+}
+
+QWidget* createWindows() {
+    screens::clear();
+    // Dialog windows are created afresh by their openers at each use.
+    auto* login = new TfrmPassword;
+    screens::add(login);
+    screens::add(new TfrmAvvio);
+    screens::add(new TfrmCambiaPassword);
+    screens::add(new TfrmMenuBilancio);
+    screens::add(new TfrmMenuMovimenti);
+    screens::add(new TfrmMenuStats);
+    screens::add(new TfrmMovimenti);
+    screens::add(new TfrmClienti);
+    screens::add(new TfrmMenuInsoluti);
+    screens::add(new TfrmCausali);
+    return login;
+}
+
+int runProgram(int argc, char** argv) {
+    // Qt's own dialogs (file, print) rather than the desktop's, so that they
+    // speak Italian like the rest of the program.
+    QApplication::setAttribute(Qt::AA_DontUseNativeDialogs);
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("Vantresa"));
+    prepareApplication(app);
+    QWidget* login = createWindows();
+    login->show();
+    const int code = QApplication::exec();
+    for (QWidget* w : screens::all()) delete w;
+    screens::clear();
+    return code;
+}
+
+}  // namespace vt

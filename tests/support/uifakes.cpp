@@ -1,0 +1,107 @@
+#include "support/uifakes.h"
+
+#include <gtest/gtest.h>
+
+namespace vt::test {
+
+bool RecordingMessages::show(QWidget*, MessageKind kind, const QString& text) {
+    shown.push_back({kind, text});
+    if (kind != MessageKind::Confirmation) return true;
+    if (confirmations.empty()) {
+        ADD_FAILURE() << "unexpected confirmation: " << text.toStdString();
+        return false;
+    }
+    const bool answer = confirmations.front();
+    confirmations.pop_front();
+    return answer;
+}
+
+QStringList RecordingMessages::texts() const {
+    QStringList out;
+    for (const auto& m : shown) out.append(m.text);
+    return out;
+}
+
+QString ScriptedFileDialogs::openFile(QWidget*, const QString& caption, const QString&, const QString&) {
+    captions.append(caption);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
+        return {};
+    }
+    QString answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+std::optional<QString> ScriptedInputBoxes::getText(QWidget*, const QString&, const QString& prompt,
+                                                   const QString&) {
+    prompts.append(prompt);
+    if (answers.empty()) {
+        ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
+        return std::nullopt;
+    }
+    auto answer = answers.front();
+    answers.pop_front();
+    return answer;
+}
+
+bool PdfPrinters::setUp(QPrinter& printer, QWidget*, bool askUser) {
+    if (!installed) return false;
+    if (askUser) {
+        ++dialogs;
+        if (!dialogAccepts) return false;
+    }
+    const QString file = folder + QStringLiteral("/printed-%1.pdf").arg(printed.size() + 1);
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    printed.append(file);
+    return true;
+}
+
+void PdfPrinters::preview(QWidget*, const QString& title, const std::function<void(QPrinter*)>& paint) {
+    previews.append(title);
+    QPrinter printer(QPrinter::HighResolution);
+    const QString file = folder + QStringLiteral("/preview-%1.pdf").arg(previews.size());
+    printer.setOutputFormat(QPrinter::PdfFormat);
+    printer.setOutputFileName(file);
+    paint(&printer);
+    previewFiles.append(file);
+}
+
+int ScriptedDialogs::run(QDialog& dialog) {
+    opened.append(QString::fromLatin1(dialog.metaObject()->className()));
+    if (scripts.empty()) {
+        ADD_FAILURE() << "unexpected dialog: " << dialog.metaObject()->className();
+        return QDialog::Rejected;
+    }
+    auto script = std::move(scripts.front());
+    scripts.pop_front();
+    dialog.show();
+    const int result = script(dialog);
+    dialog.hide();
+    return result;
+}
+
+FakeDesktop::FakeDesktop()
+    : messages_(std::make_shared<RecordingMessages>()),
+      files_(std::make_shared<ScriptedFileDialogs>()),
+      inputs_(std::make_shared<ScriptedInputBoxes>()),
+      printers_(std::make_shared<PdfPrinters>()),
+      dialogs_(std::make_shared<ScriptedDialogs>()) {
+    printers_->folder = dir();
+    setMessages(messages_);
+    setFileDialogs(files_);
+    setInputBoxes(inputs_);
+    setPrinters(printers_);
+    setDialogRunner(dialogs_);
+}
+
+FakeDesktop::~FakeDesktop() {
+    setMessages(nullptr);
+    setFileDialogs(nullptr);
+    setInputBoxes(nullptr);
+    setPrinters(nullptr);
+    setDialogRunner(nullptr);
+}
+
+}  // namespace vt::test
