@@ -47,9 +47,9 @@ public:
     HoverHints(QWidget* window, QLabel* panInfo) : QObject(window), window_(window), panInfo_(panInfo) {}
 
     bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() != QEvent::MouseMove && event->type() != QEvent::Enter &&
-            event->type() != QEvent::HoverMove)
-            return false;
+        // Only a real movement counts: showing a window under a resting
+        // mouse must not replace the designed text.
+        if (event->type() != QEvent::MouseMove && event->type() != QEvent::HoverMove) return false;
         auto* widget = qobject_cast<QWidget*>(watched);
         if (!widget) return false;
         const QString hint = widget->statusTip();

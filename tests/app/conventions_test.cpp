@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 
 #include <QFrame>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
@@ -99,7 +100,9 @@ TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeysButNotPaste) {
     QTest::keyClick(f.txtA, Qt::Key_Delete);
     EXPECT_EQ(f.txtA->text(), QStringLiteral("1"));
     f.txtB->setFocus();
-    QTest::keyClicks(f.txtB, QStringLiteral("12,5x \u00E8"));
+    QTest::keyClicks(f.txtB, QStringLiteral("12,5x "));
+    QKeyEvent accented(QEvent::KeyPress, Qt::Key_Egrave, Qt::NoModifier, QStringLiteral("\u00E8"));
+    QApplication::sendEvent(f.txtB, &accented);
     EXPECT_EQ(f.txtB->text(), QStringLiteral("12,5"));
     // Text that arrives otherwise than by typing is not filtered.
     f.txtA->insert(QStringLiteral("x"));
@@ -144,7 +147,6 @@ TEST_P(MessageForms, HaveTheirIconButtonsAndItalianWords) {
     for (const QString& w : words) {
         EXPECT_NE(w, QStringLiteral("Cancel"));
         EXPECT_NE(w, QStringLiteral("Yes"));
-        EXPECT_NE(w, QStringLiteral("No")) << "the Italian No is also 'No', so only the English pair counts";
     }
 }
 

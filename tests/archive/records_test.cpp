@@ -24,8 +24,8 @@ TEST(Fields, WrittenAsCountedWindows1252) {
     r.setText(mov::Causale, QStringLiteral("  Caff\u00E8 \u20AC 5\t"));
     const QByteArray& b = r.bytes();
     const int at = MovementRecord::spec(mov::Causale).offset;
-    EXPECT_EQ(static_cast<unsigned char>(b[at]), 8);
-    EXPECT_EQ(b.mid(at + 1, 8), QByteArray("Caff\xE8 \x80 5"));
+    EXPECT_EQ(static_cast<unsigned char>(b[at]), 9);
+    EXPECT_EQ(b.mid(at + 1, 9), QByteArray("Caff\xE8 \x80 5"));
     EXPECT_EQ(r.text(mov::Causale), QStringLiteral("Caff\u00E8 \u20AC 5"));
 }
 
