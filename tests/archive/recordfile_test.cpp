@@ -117,6 +117,15 @@ TEST_F(RecordFileTest, ReadOnlyFileFailsForOrdinaryUsers) {
     EXPECT_EQ(contents(path), record('a'));
 }
 
+TEST_F(RecordFileTest, FolderWithoutWritePermissionFailsForOrdinaryUsers) {
+    if (::geteuid() == 0) GTEST_SKIP() << "permission bits do not stop root";
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
+    EXPECT_FALSE(file.count());
+    EXPECT_FALSE(file.append(record('a')));
+    EXPECT_FALSE(QFileInfo::exists(path));
+    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+}
+
 TEST_F(RecordFileTest, AnExistingThingThatCannotBeOpenedIsNeverReplaced) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("2026.eur")));
     EXPECT_FALSE(file.count());
