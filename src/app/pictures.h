@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QLabel>
+#include <QString>
+#include <QWidget>
+
+class QSvgRenderer;
+
+namespace vt {
+
+// A picture drawn from an SVG resource at whatever size the window gives
+// it, sharp at any size. Pictures that act as buttons emit clicked() when
+// the left button is released over them after being pressed there.
+class Picture : public QWidget {
+    Q_OBJECT
+    Q_PROPERTY(QString source READ source WRITE setSource)
+public:
+    explicit Picture(QWidget* parent = nullptr);
+    ~Picture() override;
+
+    QString source() const { return source_; }
+    void setSource(const QString& source);
+    // Whether the source was found and is a drawable picture.
+    bool isValid() const;
+
+signals:
+    void pressed();
+    void released();
+    void clicked();
+
+protected:
+    void paintEvent(QPaintEvent* event) override;
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    QString source_;
+    QSvgRenderer* renderer_ = nullptr;
+    bool down_ = false;
+};
+
+// A text link: dark blue at rest, orange while a mouse button is held down
+// on it (or on the icon beside it, see attachIcon), dark blue again when the
+// button is released.
+class LinkLabel : public QLabel {
+    Q_OBJECT
+public:
+    static inline const QColor kRest{0x00, 0x00, 0x8B};
+    static inline const QColor kPressed{0xFF, 0xA5, 0x00};
+
+    explicit LinkLabel(QWidget* parent = nullptr);
+
+    // The icon beside the link looks and acts like the link itself.
+    void attachIcon(Picture* icon);
+    QColor colour() const;
+
+signals:
+    void clicked();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
+private:
+    void setDown(bool down);
+    bool down_ = false;
+};
+
+}  // namespace vt

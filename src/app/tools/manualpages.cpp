@@ -1,0 +1,16 @@
+#include "app/tools/manualpages.h"
+
+#include "app/logic/helppages.h"
+
+namespace vt {
+
+// Each area keeps its help pages in its own logic (<area>/logic/helppages.h,
+// a function returning QList<HelpPage>); add the area's list here, in the
+// order of the main menu.
+QList<HelpPage> manualPages() {
+    QList<HelpPage> pages;
+    pages += appHelpPages();
+    return pages;
+}
+
+}  // namespace vt
