@@ -4,10 +4,21 @@
 
 #include "app/windows.h"
 #include "archive/records.h"
+#include "movements/logic/card.h"
 
 namespace Ui {
 class TfrmMovimenti;
 }
+
+class QLineEdit;
+class QIcon;
+
+namespace vt::movements {
+// The pictures of the register's buttons ("nuovo", "salva", "guida", "esci", ...).
+QIcon icon(const QString& name);
+// The register's look: a warm panel centred on the window's background.
+void stylePanel(QWidget* window, QWidget* panel);
+}  // namespace vt::movements
 
 class TfrmMovimenti : public vt::ScreenWindow {
     Q_OBJECT
@@ -21,6 +32,51 @@ public:
     // lblPosizione to `position`. Used by the lists that load a movement.
     void loadRecord(const vt::MovementRecord& record, qint64 position);
 
+    // The card as plain texts, and back. Other windows may also reach the
+    // controls by their object names.
+    vt::card::CardTexts cardTexts() const;
+    void setCardTexts(const vt::card::CardTexts& card);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private slots:
+    void cmdNuovoClick();
+    void cmdDuplicaClick();
+    void cmdSalvaClick();
+    void cmdPrimoClick();
+    void cmdIndietroClick();
+    void cmdAvantiClick();
+    void cmdUltimoClick();
+    void cmdGuidaClick();
+    void cmdEsciClick();
+    void btnCentsClick();
+    void txtImportoExit();
+    void optEntrataClick();
+    void optUscitaClick();
+    void impDataClick();
+    void impDataScaClick();
+    void chkCodFiscClick();
+    void chkIvaClick();
+    void sndEmailClick();
+
+    // Buttons that open windows built elsewhere.
+    void impCausaleClick();
+    void impPagatoreClick();
+    void impBeneficiarioClick();
+    void cmdTrovaClick();
+    void cmdScadenzeClick();
+    void cmdStampaClick();
+    void cmdEsportaClick();
+    void cmdFileClick();
+
 private:
+    void clearCard();
+    void navigate(vt::card::Move move);
+    void showDirection(bool incoming);
+    void openDatePicker(QLineEdit* field);
+    QWidget* fieldWidget(vt::card::Check::Field field) const;
+
     std::unique_ptr<Ui::TfrmMovimenti> ui;
 };

@@ -1,0 +1,199 @@
+#include "movements/logic/card.h"
+
+#include "archive/codec.h"
+#include "archive/texts.h"
+
+namespace vt::card {
+
+namespace {
+
+const QString kBreak = QStringLiteral("\n\r\n\r");
+
+struct Binding {
+    mov::Field field;
+    QString CardTexts::*member;
+};
+
+// Every record field that a control holds as text, in record order.
+constexpr Binding kBindings[] = {
+    {mov::Data, &CardTexts::data},
+    {mov::Causale, &CardTexts::causale},
+    {mov::Promemoria, &CardTexts::promemoria},
+    {mov::DataSca, &CardTexts::dataSca},
+    {mov::Preavviso, &CardTexts::preavviso},
+    {mov::Importo, &CardTexts::importo},
+    {mov::Pagatore, &CardTexts::pagatore},
+    {mov::RecapitoPag, &CardTexts::recapitoPag},
+    {mov::CodFisc, &CardTexts::codFisc},
+    {mov::PartitaIva, &CardTexts::partitaIva},
+    {mov::Categoria, &CardTexts::categoria},
+    {mov::Email, &CardTexts::email},
+    {mov::Pagamento, &CardTexts::pagamento},
+    {mov::Beneficiario, &CardTexts::beneficiario},
+    {mov::RecapitoBen, &CardTexts::recapitoBen},
+    {mov::Ricevuta, &CardTexts::ricevuta},
+    {mov::Note, &CardTexts::note},
+    {mov::Tariffa, &CardTexts::tariffa},
+    {mov::File01, &CardTexts::file01},
+    {mov::File02, &CardTexts::file02},
+    {mov::File03, &CardTexts::file03},
+    {mov::Desc01, &CardTexts::desc01},
+    {mov::Desc02, &CardTexts::desc02},
+    {mov::Desc03, &CardTexts::desc03},
+};
+
+QString invalidDateMessage(const QString& date) {
+    return QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" non esiste.") + kBreak +
+           QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida nel formato "
+                          "gg/mm/aaaa.");
+}
+
+Check warningOn(Check::Field field, const QString& what) {
+    return {field, Check::Kind::Warning,
+            QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + what};
+}
+
+}  // namespace
+
+QString signedAmount(const QString& amount, bool incoming) {
+    return (incoming ? QStringLiteral("+") : QStringLiteral("-")) + vt::trimmed(amount);
+}
+
+CardTexts clearedCard(const QDate& today) {
+    CardTexts card;
+    card.data = dateText(today);
+    card.preavviso = QStringLiteral("0");
+    card.importo = QStringLiteral("0,00");
+    card.totale = QStringLiteral("+0,00");
+    card.incoming = true;
+    card.saldato = false;
+    return card;
+}
+
+MovementRecord encode(const CardTexts& card) {
+    MovementRecord record;
+    for (const auto& b : kBindings) record.setText(b.field, card.*b.member);
+    record.setText(mov::ImportoSegnato, signedAmount(card.importo, card.incoming));
+    record.setFlag(mov::Entrata, card.incoming);
+    record.setFlag(mov::Uscita, !card.incoming);
+    record.setFlag(mov::Saldato, card.saldato);
+    return record;
+}
+
+void decode(const MovementRecord& record, qint64 position, CardTexts& card) {
+    for (const auto& b : kBindings) card.*b.member = record.text(b.field);
+    card.totale = record.text(mov::ImportoSegnato);
+    // The radio pair always has exactly one button checked: "Entrata"
+    // decides when it is readable, and "Uscita" overrides it when set; a
+    // cleared "Uscita" only matters when "Entrata" cannot be read.
+    const Flag in = record.flag(mov::Entrata);
+    const Flag out = record.flag(mov::Uscita);
+    if (in == Flag::Yes) card.incoming = true;
+    if (in == Flag::No) card.incoming = false;
+    if (out == Flag::Yes) card.incoming = false;
+    if (out == Flag::No && in == Flag::Unknown) card.incoming = true;
+    const Flag settled = record.flag(mov::Saldato);
+    if (settled == Flag::Yes) card.saldato = true;
+    if (settled == Flag::No) card.saldato = false;
+    card.posizione = QString::number(position);
+}
+
+std::optional<Check> firstFailingCheck(const CardTexts& card) {
+    using F = Check::Field;
+    if (vt::trimmed(card.causale).isEmpty()) return warningOn(F::Causale, QStringLiteral("la causale del pagamento."));
+    const QString date = vt::trimmed(card.data);
+    if (date.isEmpty()) return warningOn(F::Data, QStringLiteral("la data di registrazione dell'operazione."));
+    if (!dateValue(date)) return Check{F::Data, Check::Kind::Notice, invalidDateMessage(date)};
+    const QString due = vt::trimmed(card.dataSca);
+    if (due.isEmpty()) return warningOn(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
+    if (!dateValue(due)) return Check{F::DataSca, Check::Kind::Notice, invalidDateMessage(due)};
+    if (vt::trimmed(card.preavviso).isEmpty())
+        return warningOn(F::Preavviso,
+                         QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
+    if (vt::trimmed(card.pagatore).isEmpty()) return warningOn(F::Pagatore, QStringLiteral("il nome del pagatore."));
+    if (vt::trimmed(card.beneficiario).isEmpty())
+        return warningOn(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
+    return std::nullopt;
+}
+
+QString accessFailureMessage() {
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") + kBreak +
+           QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
+                          "programma.");
+}
+
+QString duplicatedMessage() {
+    return QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.") + kBreak +
+           QStringLiteral("Al termine premere Salva per inserire la scheda in archivio.");
+}
+
+std::optional<qint64> storedPosition(const QString& posizione) {
+    const QString p = vt::trimmed(posizione);
+    if (p.isEmpty()) return std::nullopt;
+    bool ok = false;
+    const qint64 value = p.toLongLong(&ok);
+    // Only the program writes the label; anything unreadable counts as a
+    // new card rather than as a position to overwrite.
+    if (!ok || value < 1) return std::nullopt;
+    return value;
+}
+
+Step decideMove(Move move, const QString& posizione, qint64 count) {
+    using K = Step::Kind;
+    const std::optional<qint64> p = storedPosition(posizione);
+    switch (move) {
+    case Move::First:
+        if (count == 0) return {K::EmptyArchive};
+        return {K::Load, 1};
+    case Move::Last:
+        if (count == 0) return {K::EmptyArchive};
+        return {K::Load, count};
+    case Move::Next: {
+        if (count == 0) return {K::EmptyArchiveClear};
+        const qint64 at = p.value_or(0);
+        if (at < count) return {K::Load, at + 1};
+        return {K::Nothing};
+    }
+    case Move::Previous:
+        if (p == 1) return {K::Nothing};
+        if (count == 0) return {K::EmptyArchive};
+        if (!p) return {K::Load, 1};
+        // A position past the end cannot come from this file; show its last
+        // record rather than fail on a record that is not there.
+        return {K::Load, std::min(*p - 1, count)};
+    }
+    return {K::Nothing};
+}
+
+bool duplicate(CardTexts& card, const QDate& today) {
+    if (vt::trimmed(card.posizione).isEmpty()) return false;
+    card.saldato = false;
+    card.data = dateText(today);
+    card.dataSca.clear();
+    card.file01.clear();
+    card.file02.clear();
+    card.file03.clear();
+    card.desc01.clear();
+    card.desc02.clear();
+    card.desc03.clear();
+    card.posizione.clear();
+    return true;
+}
+
+QString fiscalCodeAfterKey(const QString& text) { return vt::trimmed(text).toUpper(); }
+
+QString emailAfterKey(const QString& text) { return vt::trimmed(text); }
+
+std::optional<QString> mailTarget(const QString& email) {
+    const QString address = vt::trimmed(email);
+    if (address.isEmpty()) return std::nullopt;
+    return QStringLiteral("\"mailto:") + address + QStringLiteral("\"");
+}
+
+bool acceptableYear(const QString& typed) { return typed.size() == 4; }
+
+QString editorCaption(const QString& typed) {
+    return QStringLiteral(" Vantresa 4.0 - Registro movimenti anno ") + vt::trimmed(typed);
+}
+
+}  // namespace vt::card

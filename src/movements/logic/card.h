@@ -1,0 +1,125 @@
+#pragma once
+
+#include <QDate>
+#include <QString>
+#include <optional>
+
+#include "archive/records.h"
+
+// The movement card editor's rules, on a plain copy of its controls: what a
+// cleared card holds, how a card becomes a record and back, which save check
+// fails, where the navigation buttons lead.
+namespace vt::card {
+
+// The card as the user sees it. `incoming` is the radio pair (checked
+// optEntrata, else optUscita); `posizione` the text of lblPosizione.
+struct CardTexts {
+    QString data, causale, promemoria, dataSca, preavviso, importo, totale;
+    QString pagatore, recapitoPag, codFisc, partitaIva, categoria, email, pagamento;
+    QString beneficiario, recapitoBen, ricevuta, note, tariffa;
+    QString file01, file02, file03, desc01, desc02, desc03;
+    QString posizione;
+    bool incoming = true;
+    bool saldato = false;
+
+    bool operator==(const CardTexts&) const = default;
+};
+
+// Captions of the amount field, black for an incoming movement and red for
+// an outgoing one.
+inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
+inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
+inline QString amountCaption(bool incoming) { return incoming ? kCaptionIncoming : kCaptionOutgoing; }
+
+// "+" or "-" (by direction) before the trimmed amount.
+QString signedAmount(const QString& amount, bool incoming);
+
+// A new card dated `today`: days of notice 0, amount 0,00, incoming, not
+// settled, everything else empty.
+CardTexts clearedCard(const QDate& today);
+
+// The record a save writes. Texts are trimmed, converted and cut to their
+// field's capacity by the record itself.
+MovementRecord encode(const CardTexts& card);
+
+// Shows `record` at `position` on `card`: every text field and attachment
+// label is replaced, txtTotale takes ImportoSegnato. A flag that holds
+// neither "Sì" nor "No" leaves its control as it was.
+void decode(const MovementRecord& record, qint64 position, CardTexts& card);
+
+// ---- Saving ---------------------------------------------------------------
+
+// The first save check that fails: what to say, in which form, and which
+// field gets the focus.
+struct Check {
+    enum class Field { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
+    enum class Kind { Warning, Notice };
+    Field field;
+    Kind kind;
+    QString message;
+};
+std::optional<Check> firstFailingCheck(const CardTexts& card);
+
+// Messages of saving, navigating and duplicating.
+QString accessFailureMessage();
+inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+inline const QString kUpdated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata inserita "
+    "in archivio.");
+QString duplicatedMessage();
+inline const QString kEmailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
+
+// The position a save writes to: the stored card's position, or nothing for
+// a new card (which is appended).
+std::optional<qint64> storedPosition(const QString& posizione);
+
+// ---- Navigation -----------------------------------------------------------
+
+enum class Move { First, Previous, Next, Last };
+
+struct Step {
+    enum class Kind {
+        Nothing,           // at an end of the file: no change, no message
+        Load,              // show the record at `position`
+        EmptyArchive,      // say the archive is empty
+        EmptyArchiveClear  // the same, and empty lblPosizione first
+    };
+    Kind kind = Kind::Nothing;
+    qint64 position = 0;
+    bool operator==(const Step&) const = default;
+};
+
+// Where a navigation button leads from the card at `posizione` in a file of
+// `count` records.
+Step decideMove(Move move, const QString& posizione, qint64 count);
+
+// ---- Duplicating and the small field rules --------------------------------
+
+// Turns a stored card into a new one that keeps most of it (no due date, not
+// settled, no attachments, dated today). False, and nothing changed, for a
+// card that is not stored yet.
+bool duplicate(CardTexts& card, const QDate& today);
+
+// The fiscal code field after a key release: trimmed and upper-cased.
+QString fiscalCodeAfterKey(const QString& text);
+// The e-mail field after a key release: trimmed.
+QString emailAfterKey(const QString& text);
+// What the desktop is asked to open for an e-mail, or nothing when the
+// address is blank.
+std::optional<QString> mailTarget(const QString& email);
+
+// Date picker targets.
+inline const QString kPickOperationDate = QStringLiteral("movimenti_data");
+inline const QString kPickDueDate = QStringLiteral("movimenti_scadenza");
+
+// ---- Year selection -------------------------------------------------------
+
+inline const QString kYearMessage = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+// Only the length counts: four characters, as typed, are a year.
+bool acceptableYear(const QString& typed);
+QString editorCaption(const QString& typed);
+
+}  // namespace vt::card
