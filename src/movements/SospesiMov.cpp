@@ -1,0 +1,69 @@
+#include "movements/SospesiMov.h"
+
+#include "app/base/services.h"
+#include "archive/codec.h"
+#include "movements/Movimenti.h"
+#include "movements/logic/duepayments.h"
+#include "movements/logic/searchmovements.h"
+#include "output/ListPrint.h"
+#include "output/ListWidgets.h"
+#include "ui_SospesiMov.h"
+
+namespace {
+
+QString openYearFile() {
+    auto* card = vt::screens::get<TfrmMovimenti>();
+    if (!card) return {};
+    auto* label = card->findChild<QLabel*>(QStringLiteral("lblFile"));
+    return label ? vt::trimmed(label->text()) : QString();
+}
+
+}  // namespace
+
+TfrmSospesiMov::TfrmSospesiMov(QWidget* owner) : vt::DialogWindow(owner), ui(std::make_unique<Ui::TfrmSospesiMov>()) {
+    ui->setupUi(this);
+    vt::setUpRecordList(ui->lstRecords);
+    finder_ = new vt::ListFinder(ui->lstRecords, ui->txtTrova, ui->btnTrova, &lastKey_, this);
+    ui->btnTrova->setAutoDefault(false);
+    ui->btnStampa->setAutoDefault(false);
+    ui->btnChiudi->setAutoDefault(false);
+    connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmSospesiMov::closeWindow);
+    connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmSospesiMov::btnStampaClick);
+    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmSospesiMov::lstRecordsDblClick);
+}
+
+TfrmSospesiMov::~TfrmSospesiMov() = default;
+
+void TfrmSospesiMov::showEvent(QShowEvent* event) {
+    vt::DialogWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TfrmSospesiMov::FormShow() {
+    finder_->reset();
+    // A record that cannot be judged, or a file that cannot be read, ends
+    // the list silently: the lines before it stay.
+    vt::fillRecordList(ui->lstRecords, vt::due::dueList(openYearFile(), vt::today()).lines);
+    ui->txtTrova->setFocus();
+}
+
+void TfrmSospesiMov::lstRecordsDblClick() {
+    QListWidgetItem* selected = ui->lstRecords->currentItem();
+    if (selected && selected->isSelected()) {
+        const vt::movsearch::LineMatch match = vt::movsearch::findLine(openYearFile(), selected->text());
+        auto* card = vt::screens::get<TfrmMovimenti>();
+        if (match.record && card) card->loadRecord(*match.record, match.position);
+    }
+    closeWindow();
+}
+
+void TfrmSospesiMov::btnStampaClick() {
+    vt::printList(this, printTitle(), vt::recordListLines(ui->lstRecords));
+}
+
+void TfrmSospesiMov::closeWindow() {
+    ui->lstRecords->clear();
+    closeFromButton(QDialog::Accepted);
+}

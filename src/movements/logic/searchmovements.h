@@ -1,0 +1,61 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+#include <array>
+#include <optional>
+
+#include "archive/recordfile.h"
+#include "archive/records.h"
+
+namespace vt::movsearch {
+
+// The ten search fields of the movement search, in screen order, and the
+// record field each one looks in.
+inline constexpr std::array<mov::Field, 10> kSearchFields{
+    mov::Data,     mov::DataSca,      mov::Causale,  mov::Promemoria, mov::Pagatore,
+    mov::Categoria, mov::Beneficiario, mov::Ricevuta, mov::Tariffa,    mov::Note,
+};
+
+// The texts of the ten search fields as typed, in the order above.
+using Filters = std::array<QString, 10>;
+
+// How many fields are filled: text not empty once blanks are trimmed.
+int filledCount(const Filters& filters);
+
+// How many search texts occur, A to Z without regard to case, in their
+// record fields. Texts are taken as typed (blanks included); an empty text
+// never occurs.
+int matchCount(QByteArrayView record, const Filters& filters);
+
+// The list line of a movement, shared by the search and the due list:
+// causale (40), "  Scad. ", due date (10), "  Da: ", payer (30), "  A: ",
+// beneficiary (30), "  Importo: ", signed amount.
+QString movementLine(QByteArrayView record);
+
+struct SearchResult {
+    int filled = 0;               // the count shown in lblConta
+    QStringList lines;            // in file order, unsorted
+    std::optional<AccessFailure> failure;  // lines read before it are kept
+};
+
+// Lists every movement of the year file that matches at least as many
+// search texts as there are filled fields.
+SearchResult search(const QString& yearFile, const Filters& filters);
+
+// The record behind a list line: every record of the file whose line,
+// trimmed, equals `line`, trimmed; the last one in file order wins.
+struct LineMatch {
+    std::optional<MovementRecord> record;
+    qint64 position = 0;
+    bool failed = false;  // the scan stopped on an access failure
+};
+LineMatch findLine(const QString& yearFile, const QString& line);
+
+// The message of a search that could not read the year file.
+QString accessFailureNotice();
+
+// "Il presente riepilogo contiene N schede."
+QString countText(qsizetype lines);
+
+}  // namespace vt::movsearch

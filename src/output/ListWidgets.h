@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+
+class QLineEdit;
+class QListWidget;
+class QPushButton;
+class QWidget;
+
+namespace vt {
+
+// Gives a list control the look of the program's record lists: lines in
+// Courier New 12 in black, both scroll bars always shown, items at least 1600 wide
+// so that long lines scroll instead of being cut.
+void setUpRecordList(QListWidget* list);
+
+// Replaces the list's lines: sorts them once (A to Z without regard to case,
+// other characters by code) and inserts them in that order. Costs one sort,
+// however many lines.
+void fillRecordList(QListWidget* list, QStringList lines);
+
+// Every line of the list, in list order.
+QStringList recordListLines(const QListWidget* list);
+
+// The find box of a list window: "Trova" moves the selection to the next
+// line containing the text of the find field; Enter in the find field
+// moves the focus to "Trova". The last find key lives in `lastKey`, which
+// the window owns (the balance sheet keeps one for the whole run).
+class ListFinder : public QObject {
+    Q_OBJECT
+public:
+    ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton, QString* lastKey,
+               QWidget* window);
+
+    // What the window does when it is shown: forget the last key, select
+    // the first line if any, empty the find field.
+    void reset();
+    // One press of "Trova".
+    void find();
+
+private:
+    int selectedRow() const;
+
+    QListWidget* list_;
+    QLineEdit* field_;
+    QWidget* window_;
+    QString* lastKey_;
+};
+
+}  // namespace vt
