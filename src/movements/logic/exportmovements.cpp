@@ -1,0 +1,99 @@
+#include "movements/logic/exportmovements.h"
+
+#include "archive/recordfile.h"
+#include "archive/records.h"
+
+namespace vt::expmov {
+
+namespace {
+
+exporting::Definition makeDefinition() {
+    exporting::Definition d;
+    d.caption = QStringLiteral(" Esporta archivio movimenti in Microsoft Excel");
+    d.fileName = QStringLiteral("Movimenti.xls");
+    d.sheetName = QStringLiteral("Riepilogo annuale movimenti");
+    d.kind = exporting::Kind::Archive;
+    d.columns = {
+        {QStringLiteral("Tipo movimento"), 150},
+        {QStringLiteral("Data operazione"), 180},
+        {QStringLiteral("Causale"), 300},
+        {QStringLiteral("Promemoria"), 300},
+        {QStringLiteral("Data scadenza"), 180},
+        {QStringLiteral("Giorni preavviso"), 150},
+        {QStringLiteral("Importo in euro"), 150},
+        {QStringLiteral("Pagatore"), 250},
+        {QStringLiteral("Recapito"), 250},
+        {QStringLiteral("Codice fiscale"), 200},
+        {QStringLiteral("Partita IVA"), 180},
+        {QStringLiteral("Categoria"), 250},
+        {QStringLiteral("E-mail"), 250},
+        {QStringLiteral("Modalit\u00E0 pagamento"), 250},
+        {QStringLiteral("Beneficiario"), 250},
+        {QStringLiteral("Recapito"), 250},
+        {QStringLiteral("CRO o Ricevuta n."), 250},
+        {QStringLiteral("Note"), 300},
+        {QStringLiteral("Tariffa applicata"), 250},
+        {QStringLiteral("Saldato"), 120},
+    };
+    d.help.title = QStringLiteral("Esportazione archivio movimenti in Microsoft Excel.");
+    d.help.text = helpText({
+        QStringLiteral(
+            "Il pulsante Esporta archivio consente di esportare tutti i movimenti in entrata e in uscita "
+            "registrati in un anno solare in un foglio di lavoro di Microsoft Excel, che potr\u00E0 essere aperto "
+            "con qualsiasi software in grado di gestire i file in formato XLS (ad esempio, con Open Office, "
+            "Libre Office o Microsoft Office)."),
+        QStringLiteral(
+            "Dopo aver aperto la finestra con il riepilogo dei movimenti, \u00E8 sufficiente fare clic sull'icona "
+            "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto subito rispondendo "
+            "affermativamente alla domanda successiva."),
+        QStringLiteral("Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
+    });
+    return d;
+}
+
+// The record fields behind columns 2 to 20, in column order.
+constexpr mov::Field kPlainFields[] = {
+    mov::Data,      mov::Causale,     mov::Promemoria,  mov::DataSca,  mov::Preavviso,
+    mov::ImportoSegnato, mov::Pagatore, mov::RecapitoPag, mov::CodFisc, mov::PartitaIva,
+    mov::Categoria, mov::Email,       mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen,
+    mov::Ricevuta,  mov::Note,        mov::Tariffa,     mov::Saldato,
+};
+
+}  // namespace
+
+const exporting::Definition& definition() {
+    static const exporting::Definition d = makeDefinition();
+    return d;
+}
+
+QStringList cells(QByteArrayView record) {
+    QStringList out;
+    out.reserve(20);
+    const QString entrata = readField(record, mov::kFields[mov::Entrata]);
+    if (entrata == kYes)
+        out.append(QStringLiteral("Entrata"));
+    else if (entrata == kNo)
+        out.append(QStringLiteral("Uscita"));
+    else
+        out.append(QString());
+    for (mov::Field f : kPlainFields) out.append(readField(record, mov::kFields[f]));
+    return out;
+}
+
+exporting::Rows rows(const QString& yearFile) {
+    exporting::Rows out;
+    const MovementFile file(yearFile);
+    const auto count = file.count();
+    if (!count || count.value() == 0) return out;
+    out.rowCount = count.value();
+    out.rows.reserve(count.value());
+    // A file that grew since it was counted still gives the counted rows.
+    (void)file.scan([&](qint64, QByteArrayView record) {
+        if (out.rows.size() >= *out.rowCount) return false;
+        out.rows.append(cells(record));
+        return true;
+    });
+    return out;
+}
+
+}  // namespace vt::expmov
