@@ -1,5 +1,11 @@
 #include "movements/Movimenti.h"
 
+#include "movements/AllegaCartella.h"
+#include "movements/ExpMovimenti.h"
+#include "movements/SospesiMov.h"
+#include "movements/StampaMovimento.h"
+#include "movements/TrovaMovimenti.h"
+
 #include <QFocusEvent>
 #include <QKeyEvent>
 #include <QPainter>
@@ -467,8 +473,8 @@ void TfrmMovimenti::sndEmailClick() {
 void TfrmMovimenti::impCausaleClick() {}
 void TfrmMovimenti::impPagatoreClick() {}
 void TfrmMovimenti::impBeneficiarioClick() {}
-void TfrmMovimenti::cmdTrovaClick() {}
-void TfrmMovimenti::cmdScadenzeClick() {}
-void TfrmMovimenti::cmdStampaClick() {}
-void TfrmMovimenti::cmdEsportaClick() {}
-void TfrmMovimenti::cmdFileClick() {}
+void TfrmMovimenti::cmdTrovaClick() { vt::openDialog<TfrmTrovaMovimenti>(this, [](TfrmTrovaMovimenti& d) { d.setMemory(QStringLiteral("movimenti")); }); }
+void TfrmMovimenti::cmdScadenzeClick() { vt::openDialog<TfrmSospesiMov>(this); }
+void TfrmMovimenti::cmdStampaClick() { vt::openDialog<TfrmStampaMovimento>(this); }
+void TfrmMovimenti::cmdEsportaClick() { vt::openDialog<TfrmExpMovimenti>(this); }
+void TfrmMovimenti::cmdFileClick() { TfrmAllegaCartella::openFor(this, QStringLiteral("movimenti")); }

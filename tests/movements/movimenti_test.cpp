@@ -673,10 +673,24 @@ TEST_F(Card, ExitShowsTheMainMenu) {
     EXPECT_TRUE(menu.isVisible());
 }
 
-TEST_F(Card, ButtonsOfWindowsBuiltElsewhereOpenNothingYet) {
-    for (const char* name : {"impCausale", "impPagatore", "impBeneficiario", "cmdTrova", "cmdScadenze", "cmdStampa",
-                             "cmdEsporta", "cmdFile"})
-        button(name)->click();
+TEST_F(Card, ToolButtonsOpenTheirWindows) {
+    const struct {
+        const char* button;
+        const char* window;
+    } cases[] = {{"cmdTrova", "TfrmTrovaMovimenti"},   {"cmdScadenze", "TfrmSospesiMov"},
+                 {"cmdStampa", "TfrmStampaMovimento"}, {"cmdEsporta", "TfrmExpMovimenti"},
+                 {"cmdFile", "TfrmAllegaCartella"}};
+    for (const auto& c : cases) {
+        desktop.dialogs().scripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+        button(c.button)->click();
+        ASSERT_FALSE(desktop.dialogs().opened.isEmpty()) << c.button;
+        EXPECT_EQ(desktop.dialogs().opened.last(), QLatin1String(c.window)) << c.button;
+    }
+    EXPECT_EQ(desktop.dialogs().opened.size(), 5);
+}
+
+TEST_F(Card, PickerButtonsOfArchivesNotYetBuiltOpenNothing) {
+    for (const char* name : {"impCausale", "impPagatore", "impBeneficiario"}) button(name)->click();
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(desktop.dialogs().opened.isEmpty());
 }
