@@ -1,6 +1,7 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "movements/logic/helppages.h"
 
 namespace vt {
 
@@ -10,6 +11,7 @@ namespace vt {
 QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
+    pages += movementsHelpPages();
     return pages;
 }
 

@@ -1,5 +1,7 @@
 #include "movements/logic/helppages.h"
 
+#include "movements/logic/exportmovements.h"
+
 #include <QStringList>
 
 namespace vt {
@@ -50,6 +52,6 @@ HelpPage movementsRegisterHelpPage() {
     return {QStringLiteral("Applicazione Registro Movimenti."), helpText(paragraphs)};
 }
 
-QList<HelpPage> movementsHelpPages() { return {movementsRegisterHelpPage()}; }
+QList<HelpPage> movementsHelpPages() { return {movementsRegisterHelpPage(), expmov::definition().help}; }
 
 }  // namespace vt
