@@ -9,7 +9,13 @@ namespace vt {
 
 ScreenWindow::ScreenWindow(QWidget* parent) : QWidget(parent) {}
 
-void ScreenWindow::showScreen() { showMaximized(); }
+void ScreenWindow::showScreen() {
+    // Without a window manager "maximised" is only a wish: take the whole
+    // screen explicitly as well, so the centred layout sits in the middle.
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    showMaximized();
+}
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
     event->accept();
