@@ -62,13 +62,13 @@ public:
     Record() : bytes_(L.length, '\0') {}
     explicit Record(QByteArray bytes) : bytes_(std::move(bytes)) { bytes_.resize(L.length, '\0'); }
 
-    QString text(Field f) const { return readField(bytes_, spec(f)); }
-    void setText(Field f, const QString& value) { writeField(bytes_, spec(f), value); }
-    Flag flag(Field f) const { return readFlag(bytes_, spec(f)); }
-    void setFlag(Field f, bool yes) { writeFlag(bytes_, spec(f), yes); }
+    QString text(Field f) const { return readField(bytes_, fieldSpec(f)); }
+    void setText(Field f, const QString& value) { writeField(bytes_, fieldSpec(f), value); }
+    Flag flag(Field f) const { return readFlag(bytes_, fieldSpec(f)); }
+    void setFlag(Field f, bool yes) { writeFlag(bytes_, fieldSpec(f), yes); }
 
     const QByteArray& bytes() const { return bytes_; }
-    static const FieldSpec& spec(Field f) { return L.fields[static_cast<std::size_t>(f)]; }
+    static const FieldSpec& fieldSpec(Field f) { return L.fields[static_cast<std::size_t>(f)]; }
 
 private:
     QByteArray bytes_;

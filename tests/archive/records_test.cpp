@@ -12,18 +12,18 @@ TEST(Layouts, RecordLengthsAndOffsets) {
     EXPECT_EQ(MovementRecord().bytes().size(), 3414);
     EXPECT_EQ(CausaleRecord().bytes().size(), 1628);
     EXPECT_EQ(ClientRecord().bytes().size(), 3372);
-    EXPECT_EQ(MovementRecord::spec(mov::Importo).offset, 534);
-    EXPECT_EQ(MovementRecord::spec(mov::Desc03).offset, 3163);
-    EXPECT_EQ(CausaleRecord::spec(cau::Tariffa).offset, 1377);
-    EXPECT_EQ(ClientRecord::spec(cli::Ricontatta).offset, 1863);
-    EXPECT_EQ(ClientRecord::spec(cli::Iban).capacity, 27);
+    EXPECT_EQ(MovementRecord::fieldSpec(mov::Importo).offset, 534);
+    EXPECT_EQ(MovementRecord::fieldSpec(mov::Desc03).offset, 3163);
+    EXPECT_EQ(CausaleRecord::fieldSpec(cau::Tariffa).offset, 1377);
+    EXPECT_EQ(ClientRecord::fieldSpec(cli::Ricontatta).offset, 1863);
+    EXPECT_EQ(ClientRecord::fieldSpec(cli::Iban).capacity, 27);
 }
 
 TEST(Fields, WrittenAsCountedWindows1252) {
     MovementRecord r;
     r.setText(mov::Causale, QStringLiteral("  Caff\u00E8 \u20AC 5\t"));
     const QByteArray& b = r.bytes();
-    const int at = MovementRecord::spec(mov::Causale).offset;
+    const int at = MovementRecord::fieldSpec(mov::Causale).offset;
     EXPECT_EQ(static_cast<unsigned char>(b[at]), 9);
     EXPECT_EQ(b.mid(at + 1, 9), QByteArray("Caff\xE8 \x80 5"));
     EXPECT_EQ(r.text(mov::Causale), QStringLiteral("Caff\u00E8 \u20AC 5"));
@@ -66,7 +66,7 @@ TEST(Fields, UnrepresentableCharacterBecomesReplacement) {
 
 TEST(Fields, LengthByteBeyondCapacityReadsAtMostTheCapacity) {
     QByteArray bytes(3414, 'Z');
-    bytes[MovementRecord::spec(mov::Preavviso).offset] = static_cast<char>(255);
+    bytes[MovementRecord::fieldSpec(mov::Preavviso).offset] = static_cast<char>(255);
     const MovementRecord r(bytes);
     EXPECT_EQ(r.text(mov::Preavviso), QStringLiteral("ZZZ"));
 }
@@ -79,7 +79,7 @@ TEST(Fields, RandomBytesNeverReadPastTheField) {
         const ClientRecord r(bytes);
         for (int f = 0; f < cli::FieldCount; ++f) {
             const auto field = static_cast<cli::Field>(f);
-            EXPECT_LE(r.text(field).size(), ClientRecord::spec(field).capacity);
+            EXPECT_LE(r.text(field).size(), ClientRecord::fieldSpec(field).capacity);
         }
     }
     // A record cut short is read without going past its end.

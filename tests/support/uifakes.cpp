@@ -40,9 +40,13 @@ std::optional<QString> ScriptedInputBoxes::getText(QWidget*, const QString&, con
         ADD_FAILURE() << "unexpected input box: " << prompt.toStdString();
         return std::nullopt;
     }
-    auto answer = answers.front();
+    // Taken apart rather than copied whole: GCC's optimiser otherwise warns
+    // about the optional's payload.
+    const bool cancelled = !answers.front().has_value();
+    const QString text = answers.front().value_or(QString());
     answers.pop_front();
-    return answer;
+    if (cancelled) return std::nullopt;
+    return text;
 }
 
 bool PdfPrinters::setUp(QPrinter& printer, QWidget*, bool askUser) {
