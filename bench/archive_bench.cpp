@@ -56,17 +56,11 @@ BENCHMARK(scanDecoding)->Unit(benchmark::kMillisecond);
 int main(int argc, char** argv) {
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    struct Collect : benchmark::ConsoleReporter {
-        std::map<std::string, double> times;
-        void ReportRuns(const std::vector<Run>& runs) override {
-            for (const auto& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    vt::bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto& t = reporter.times;
-    if (t.count("plainRead") && t.count("scanDecoding"))
-        std::printf("scan/read ratio: %.2f (target <= 2.0)\n", t.at("scanDecoding") / t.at("plainRead"));
+    const double read = reporter.timeOf("plainRead");
+    const double scan = reporter.timeOf("scanDecoding");
+    if (read > 0 && scan > 0) std::printf("scan/read ratio: %.2f (target <= 2.0)\n", scan / read);
     benchmark::Shutdown();
     return 0;
 }

@@ -123,22 +123,10 @@ int main(int argc, char** argv) {
     QApplication app(argc, argv);
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    struct Collect : benchmark::ConsoleReporter {
-        std::map<std::string, double> times;
-        void ReportRuns(const std::vector<Run>& runs) override {
-            for (const auto& run : runs) times[run.benchmark_name()] = run.GetAdjustedRealTime();
-            ConsoleReporter::ReportRuns(runs);
-        }
-    } reporter;
+    vt::bench::TimingReporter reporter;
     benchmark::RunSpecifiedBenchmarks(&reporter);
-    const auto& t = reporter.times;
-    auto find = [&](const std::string& prefix) -> double {
-        for (const auto& [name, time] : t)
-            if (name.rfind(prefix, 0) == 0) return time;
-        return 0;
-    };
-    const double scan = find("plainScan");
-    const double window = find("windowSearch");
+    const double scan = reporter.timeOf("plainScan");
+    const double window = reporter.timeOf("windowSearch");
     if (scan > 0 && window > 0)
         std::printf("search window/plain scan ratio: %.2f (target <= 4.0)\n", window / scan);
     benchmark::Shutdown();
