@@ -5,6 +5,7 @@
 #include "movements/SospesiMov.h"
 #include "movements/StampaMovimento.h"
 #include "movements/TrovaMovimenti.h"
+#include "movements/logic/searchmovements.h"
 
 #include <QFocusEvent>
 #include <QKeyEvent>
@@ -252,6 +253,13 @@ void TfrmMovimenti::setCardTexts(const CardTexts& c) {
     ui->chkSaldato->setChecked(c.saldato);
 }
 
+QString TfrmMovimenti::yearFile() const { return vt::trimmed(ui->lblFile->text()); }
+
+void TfrmMovimenti::loadListedLine(const QString& line) {
+    const vt::movsearch::LineMatch match = vt::movsearch::findLine(yearFile(), line);
+    if (match.record) loadRecord(*match.record, match.position);
+}
+
 void TfrmMovimenti::loadRecord(const vt::MovementRecord& record, qint64 position) {
     CardTexts c = cardTexts();
     decode(record, position, c);
@@ -377,7 +385,7 @@ void TfrmMovimenti::cmdSalvaClick() {
         if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const vt::MovementFile file(vt::trimmed(ui->lblFile->text()));
+    const vt::MovementFile file(yearFile());
     const vt::MovementRecord record = encode(card);
     if (const auto at = storedPosition(card.posizione)) {
         if (!file.overwrite(*at, record)) {
@@ -404,7 +412,7 @@ void TfrmMovimenti::cmdDuplicaClick() {
         return;
     }
     setCardTexts(card);
-    if (!vt::MovementFile(vt::trimmed(ui->lblFile->text())).touch()) {
+    if (!vt::MovementFile(yearFile()).touch()) {
         vt::warning(this, accessFailureMessage());
         return;
     }
@@ -413,7 +421,7 @@ void TfrmMovimenti::cmdDuplicaClick() {
 }
 
 void TfrmMovimenti::navigate(Move move) {
-    const vt::MovementFile file(vt::trimmed(ui->lblFile->text()));
+    const vt::MovementFile file(yearFile());
     const auto count = file.count();
     if (!count) {
         vt::error(this, accessFailureMessage());

@@ -31,6 +31,12 @@ public:
     // neither "S\u00EC" nor "No" leaves its control as it was) and sets
     // lblPosizione to `position`. Used by the lists that load a movement.
     void loadRecord(const vt::MovementRecord& record, qint64 position);
+    // Loads the movement a list shows as `line`: the year file is read again
+    // and the last record in file order whose recomposed line is equal
+    // wins. Nothing happens when no record matches or the file cannot be read.
+    void loadListedLine(const QString& line);
+    // The full path of the year file open in the card (its lblFile).
+    QString yearFile() const;
 
     // The card as plain texts, and back. Other windows may also reach the
     // controls by their object names.

@@ -1,21 +1,18 @@
 #include "movements/SospesiMov.h"
 
 #include "app/base/services.h"
-#include "archive/codec.h"
 #include "movements/Movimenti.h"
 #include "movements/logic/duepayments.h"
-#include "movements/logic/searchmovements.h"
 #include "output/ListPrint.h"
 #include "output/ListWidgets.h"
 #include "ui_SospesiMov.h"
 
 namespace {
 
+// The year file open in the movement card.
 QString openYearFile() {
     auto* card = vt::screens::get<TfrmMovimenti>();
-    if (!card) return {};
-    auto* label = card->findChild<QLabel*>(QStringLiteral("lblFile"));
-    return label ? vt::trimmed(label->text()) : QString();
+    return card ? card->yearFile() : QString();
 }
 
 }  // namespace
@@ -51,11 +48,8 @@ void TfrmSospesiMov::FormShow() {
 
 void TfrmSospesiMov::lstRecordsDblClick() {
     QListWidgetItem* selected = ui->lstRecords->currentItem();
-    if (selected && selected->isSelected()) {
-        const vt::movsearch::LineMatch match = vt::movsearch::findLine(openYearFile(), selected->text());
-        auto* card = vt::screens::get<TfrmMovimenti>();
-        if (match.record && card) card->loadRecord(*match.record, match.position);
-    }
+    auto* card = vt::screens::get<TfrmMovimenti>();
+    if (selected && selected->isSelected() && card) card->loadListedLine(selected->text());
     closeWindow();
 }
 

@@ -15,9 +15,7 @@ namespace {
 // The year file open in the movement card.
 QString openYearFile() {
     auto* card = vt::screens::get<TfrmMovimenti>();
-    if (!card) return {};
-    auto* label = card->findChild<QLabel*>(QStringLiteral("lblFile"));
-    return label ? vt::trimmed(label->text()) : QString();
+    return card ? card->yearFile() : QString();
 }
 
 }  // namespace
@@ -88,11 +86,9 @@ void TfrmTrovaMovimenti::btnCercaClick() {
 
 void TfrmTrovaMovimenti::lstRecordsDblClick() {
     QListWidgetItem* selected = ui->lstRecords->currentItem();
-    if (selected && selected->isSelected() && vt::trimmed(ui->lblMemory->text()) == QLatin1String("movimenti")) {
-        const vt::movsearch::LineMatch match = vt::movsearch::findLine(openYearFile(), selected->text());
-        auto* card = vt::screens::get<TfrmMovimenti>();
-        if (match.record && card) card->loadRecord(*match.record, match.position);
-    }
+    auto* card = vt::screens::get<TfrmMovimenti>();
+    if (selected && selected->isSelected() && card && vt::trimmed(ui->lblMemory->text()) == QLatin1String("movimenti"))
+        card->loadListedLine(selected->text());
     // Success or failure, the window closes without a message.
     closeWindow();
 }
