@@ -1,5 +1,6 @@
 #include "app/pictures.h"
 
+#include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QSvgRenderer>
@@ -16,7 +17,28 @@ static void loadPictures() {
 
 namespace vt {
 
-Picture::Picture(QWidget* parent) : QWidget(parent) { loadPictures(); }
+QIcon icon(const QString& name) {
+    loadPictures();
+    // Rendered at the usual button sizes so that each stays sharp without
+    // depending on Qt's SVG icon plug-in being installed.
+    QSvgRenderer renderer(QStringLiteral(":/icons/%1.svg").arg(name));
+    if (!renderer.isValid()) return {};
+    QIcon out;
+    for (int side : {16, 24, 32, 48, 64, 96}) {
+        QPixmap pixmap(side, side);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        painter.setRenderHint(QPainter::Antialiasing);
+        renderer.render(&painter);
+        painter.end();
+        out.addPixmap(pixmap);
+    }
+    return out;
+}
+
+Picture::Picture(QWidget* parent) : QWidget(parent) {
+    loadPictures();
+}
 Picture::~Picture() = default;
 
 void Picture::setSource(const QString& source) {
@@ -27,7 +49,9 @@ void Picture::setSource(const QString& source) {
     update();
 }
 
-bool Picture::isValid() const { return renderer_ && renderer_->isValid(); }
+bool Picture::isValid() const {
+    return renderer_ && renderer_->isValid();
+}
 
 void Picture::paintEvent(QPaintEvent*) {
     if (!renderer_ || !renderer_->isValid()) return;
@@ -61,7 +85,9 @@ void LinkLabel::attachIcon(Picture* icon) {
     connect(icon, &Picture::clicked, this, &LinkLabel::clicked);
 }
 
-QColor LinkLabel::colour() const { return palette().color(QPalette::WindowText); }
+QColor LinkLabel::colour() const {
+    return palette().color(QPalette::WindowText);
+}
 
 void LinkLabel::setDown(bool down) {
     down_ = down;

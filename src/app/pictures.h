@@ -4,9 +4,17 @@
 #include <QString>
 #include <QWidget>
 
+class QIcon;
 class QSvgRenderer;
 
 namespace vt {
+
+// The shared picture of a common command, from the program's one set of
+// pictures (":/icons/<name>.svg"): "nuovo", "duplica", "salva", "trova",
+// "primo", "indietro", "avanti", "ultimo", "scadenze", "stampa", "esporta",
+// "file", "guida", "esci", "cancella", "importa", "controlla", "email",
+// "pdf", "anteprima". An unknown name gives an empty icon.
+QIcon icon(const QString& name);
 
 // A picture drawn from an SVG resource at whatever size the window gives
 // it, sharp at any size. Pictures that act as buttons emit clicked() when

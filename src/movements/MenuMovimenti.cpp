@@ -6,6 +6,7 @@
 #include "app/Guida.h"
 #include "app/base/services.h"
 #include "app/conventions.h"
+#include "app/pictures.h"
 #include "archive/codec.h"
 #include "archive/recordfile.h"
 #include "movements/Movimenti.h"
@@ -22,11 +23,12 @@ TfrmMenuMovimenti::TfrmMenuMovimenti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMenuMovimenti>()) {
     ui->setupUi(this);
     vt::movements::stylePanel(this, ui->panMenu);
-    ui->imgGuida->setIcon(vt::movements::icon(QStringLiteral("guida")));
-    ui->imgEsci->setIcon(vt::movements::icon(QStringLiteral("esci")));
+    ui->imgGuida->setIcon(vt::icon(QStringLiteral("guida")));
+    ui->imgEsci->setIcon(vt::icon(QStringLiteral("esci")));
     vt::installDigitFilter(ui->txtAnnoPreventivi);
     vt::installEnterMovesTo(ui->txtAnnoPreventivi, ui->btnApriPreventivi);
-    connect(ui->btnApriPreventivi, &QPushButton::clicked, this, &TfrmMenuMovimenti::btnApriPreventiviClick);
+    connect(ui->btnApriPreventivi, &QPushButton::clicked, this,
+            &TfrmMenuMovimenti::btnApriPreventiviClick);
     connect(ui->imgGuida, &QToolButton::clicked, this, &TfrmMenuMovimenti::imgGuidaClick);
     connect(ui->imgEsci, &QToolButton::clicked, this, &TfrmMenuMovimenti::imgEsciClick);
 }
@@ -68,4 +70,6 @@ void TfrmMenuMovimenti::imgGuidaClick() {
     vt::showHelp(this, vt::movementsRegisterHelpPage());
 }
 
-void TfrmMenuMovimenti::imgEsciClick() { close(); }
+void TfrmMenuMovimenti::imgEsciClick() {
+    close();
+}

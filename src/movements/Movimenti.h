@@ -11,11 +11,8 @@ class TfrmMovimenti;
 }
 
 class QLineEdit;
-class QIcon;
 
 namespace vt::movements {
-// The pictures of the register's buttons ("nuovo", "salva", "guida", "esci", ...).
-QIcon icon(const QString& name);
 // The register's look: a warm panel centred on the window's background.
 void stylePanel(QWidget* window, QWidget* panel);
 }  // namespace vt::movements
