@@ -55,9 +55,9 @@ exporting::Definition makeDefinition(Kind kind) {
 bool ofKind(QByteArrayView record, Kind kind) {
     switch (kind) {
         case Kind::Entrate:
-            return readField(record, mov::kFields[mov::Entrata]) == kYes;
+            return readFlag(record, mov::kFields[mov::Entrata]) == Flag::Yes;
         case Kind::Uscite:
-            return readField(record, mov::kFields[mov::Uscita]) == kYes;
+            return readFlag(record, mov::kFields[mov::Uscita]) == Flag::Yes;
         case Kind::Tutti:
             break;
     }
@@ -85,7 +85,7 @@ Verdict judge(QByteArrayView record, const QDate& today, Kind kind) {
     const auto due = dateValue(readField(record, mov::kFields[mov::DataSca]));
     if (!due) return Verdict::Unreadable;
     if (*due > today) return Verdict::Skip;
-    if (readField(record, mov::kFields[mov::Saldato]) != kNo) return Verdict::Skip;
+    if (readFlag(record, mov::kFields[mov::Saldato]) != Flag::No) return Verdict::Skip;
     return ofKind(record, kind) ? Verdict::List : Verdict::Skip;
 }
 
