@@ -13,7 +13,9 @@ namespace {
 
 const QString kNoFilter = QStringLiteral("- - -");
 
-QString field(QByteArrayView record, mov::Field f) { return readField(record, mov::kFields[f]); }
+QString field(QByteArrayView record, mov::Field f) {
+    return readField(record, mov::kFields[f]);
+}
 
 // The day of a stored date. The common form, ten bytes "dd/mm/yyyy", is read
 // straight from the record; anything else goes through the full reading.
@@ -43,7 +45,9 @@ std::optional<qint64> dayNumber(QByteArrayView record) {
     return day->toJulianDay();
 }
 
-void appendFixed(QString& line, const QString& text, int width) { line += list::fixedWidth(text, width); }
+void appendFixed(QString& line, const QString& text, int width) {
+    line += list::fixedWidth(text, width);
+}
 
 }  // namespace
 
@@ -94,8 +98,8 @@ Result compute(const Request& request) {
         if (filtered && !field(record, mov::Causale).toLower().contains(filter)) return true;
         const auto day = dayNumber(record);
         if (!day) {
-            result.stop = Stop{Stop::Reason::Date, position, field(record, mov::Data), field(record, mov::Causale),
-                               field(record, mov::ImportoSegnato)};
+            result.stop = Stop{Stop::Reason::Date, position, field(record, mov::Data),
+                               field(record, mov::Causale), field(record, mov::ImportoSegnato)};
             return false;
         }
         if (*day < first || *day > last) return true;
@@ -123,11 +127,13 @@ QString totalNumberText(double total) {
     // 0,20 - 0,30 is 5,55e-17, not 0): the text shows the sum to the cent,
     // which is what the amounts hold.
     if (std::fabs(total) < 1e15)
-        return plainNumberText(static_cast<double>(std::round(static_cast<long double>(total) * 100) / 100));
+        return plainNumberText(
+            static_cast<double>(std::round(static_cast<long double>(total) * 100) / 100));
     // d.dddddddddddddde+NN: the 15 significant digits, then as many zeros as
     // the exponent asks for.
     char buffer[64];
-    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, total, std::chars_format::scientific, 14);
+    const auto [end, ec] =
+        std::to_chars(buffer, buffer + sizeof buffer, total, std::chars_format::scientific, 14);
     if (ec != std::errc()) return plainNumberText(total);
     const std::string text(buffer, end);
     const std::size_t e = text.find('e');
@@ -142,31 +148,41 @@ QString totalNumberText(double total) {
     return sign + digits.left(exponent + 1);
 }
 
-QString totalText(double total) { return padAmount(totalNumberText(total)) + QStringLiteral(" \u20AC"); }
+QString totalText(double total) {
+    return padAmount(totalNumberText(total)) + QStringLiteral(" \u20AC");
+}
 
-QString notComputedText() { return QStringLiteral("non calcolato"); }
+QString notComputedText() {
+    return QStringLiteral("non calcolato");
+}
 
 QString stopNotice(const Stop& stop) {
-    const QString why = stop.reason == Stop::Reason::Date
-                            ? QStringLiteral("la sua data non \u00E8 una data valida")
-                            : QStringLiteral("il suo importo (\"%1\") non \u00E8 leggibile").arg(stop.amount);
-    return QStringLiteral("Attenzione: il riepilogo si \u00E8 interrotto alla scheda n. %1 dell'archivio "
-                          "(data \"%2\", causale \"%3\"), perch\u00E9 %4.")
+    const QString why =
+        stop.reason == Stop::Reason::Date
+            ? QStringLiteral("la sua data non \u00E8 una data valida")
+            : QStringLiteral("il suo importo (\"%1\") non \u00E8 leggibile").arg(stop.amount);
+    return QStringLiteral(
+               "Attenzione: il riepilogo si \u00E8 interrotto alla scheda n. %1 dell'archivio "
+               "(data \"%2\", causale \"%3\"), perch\u00E9 %4.")
                .arg(stop.position)
                .arg(stop.date, stop.causale, why) +
            QStringLiteral("\n\r\n\r") +
-           QStringLiteral("I totali non sono stati calcolati: correggere la scheda nel Registro Movimenti e "
-                          "ripetere il riepilogo.");
+           QStringLiteral(
+               "I totali non sono stati calcolati: correggere la scheda nel Registro Movimenti e "
+               "ripetere il riepilogo.");
 }
 
-QString accessNotice() { return QStringLiteral("Attenzione: il file di archivio non risulta accessibile."); }
+QString accessNotice() {
+    return QStringLiteral("Attenzione: il file di archivio non risulta accessibile.");
+}
 
 QString intervalText(const QString& startDate, const QString& endDate) {
-    return QStringLiteral("Dal   ") + vt::trimmed(startDate) + QStringLiteral("   al   ") + vt::trimmed(endDate);
+    return QStringLiteral("Dal   ") + vt::trimmed(startDate) + QStringLiteral("   al   ") +
+           vt::trimmed(endDate);
 }
 
-QStringList printedLines(const QStringList& listLines, const QString& interval, const QString& receipts,
-                         const QString& payments, const QString& balance) {
+QStringList printedLines(const QStringList& listLines, const QString& interval,
+                         const QString& receipts, const QString& payments, const QString& balance) {
     QStringList lines = listLines;
     lines.reserve(listLines.size() + 5);
     lines.append(QStringLiteral("- - - - - - - - - - - - - - - -"));

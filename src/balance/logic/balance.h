@@ -30,7 +30,7 @@ struct Stop {
 };
 
 struct Result {
-    int filterCount = 0;  // 1 with a causale filter, 0 without (lblConta)
+    int filterCount = 0;   // 1 with a causale filter, 0 without (lblConta)
     QString causaleTitle;  // the trimmed filter, or "- - -"
     QStringList lines;     // one per selected movement, in file order
     double receipts = 0;   // sum of the "+" amounts
@@ -81,8 +81,8 @@ QString intervalText(const QString& startDate, const QString& endDate);
 
 // The lines of the printed sheet: the list lines, the separator, the
 // interval and the three totals, captions padded to 30 characters.
-QStringList printedLines(const QStringList& listLines, const QString& interval, const QString& receipts,
-                         const QString& payments, const QString& balance);
+QStringList printedLines(const QStringList& listLines, const QString& interval,
+                         const QString& receipts, const QString& payments, const QString& balance);
 // The printed title: "PRIMANOTA E BILANCIO - Causale :  " and the causale.
 QString printedTitle(const QString& causaleTitle);
 

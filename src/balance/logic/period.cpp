@@ -14,7 +14,8 @@ QString buildDate(const QString& day, const QString& month, const QString& year)
     return vt::trimmed(day) + u'/' + number + u'/' + vt::trimmed(year);
 }
 
-PeriodCheck failed(PeriodCheck check, PeriodCheck::Kind kind, const QString& message, PeriodField focus) {
+PeriodCheck failed(PeriodCheck check, PeriodCheck::Kind kind, const QString& message,
+                   PeriodField focus) {
     check.ok = false;
     check.kind = kind;
     check.message = message;
@@ -25,7 +26,8 @@ PeriodCheck failed(PeriodCheck check, PeriodCheck::Kind kind, const QString& mes
 
 QStringList dayItems() {
     QStringList items;
-    for (int d = 1; d <= 31; ++d) items.append(QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')));
+    for (int d = 1; d <= 31; ++d)
+        items.append(QStringLiteral("%1").arg(d, 2, 10, QLatin1Char('0')));
     return items;
 }
 
@@ -36,15 +38,20 @@ QStringList monthItems() {
             QStringLiteral("Ottobre"), QStringLiteral("Novembre"), QStringLiteral("Dicembre")};
 }
 
-QString keptDay(const QString& text) { return dayItems().contains(vt::trimmed(text)) ? text : QString(); }
+QString keptDay(const QString& text) {
+    return dayItems().contains(vt::trimmed(text)) ? text : QString();
+}
 
-QString keptMonth(const QString& text) { return monthNumber(text).isEmpty() ? QString() : text; }
+QString keptMonth(const QString& text) {
+    return monthNumber(text).isEmpty() ? QString() : text;
+}
 
 QString monthNumber(const QString& name) {
     const QString wanted = vt::trimmed(name).toLower();
     const QStringList months = monthItems();
     for (int m = 0; m < months.size(); ++m)
-        if (months[m].toLower() == wanted) return QStringLiteral("%1").arg(m + 1, 2, 10, QLatin1Char('0'));
+        if (months[m].toLower() == wanted)
+            return QStringLiteral("%1").arg(m + 1, 2, 10, QLatin1Char('0'));
     return {};
 }
 
@@ -52,9 +59,10 @@ PeriodCheck checkPeriod(const PeriodInput& in) {
     using Kind = PeriodCheck::Kind;
     PeriodCheck check;
     if (in.year.size() != 4)
-        return failed(check, Kind::Warning,
-                      QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."),
-                      PeriodField::Year);
+        return failed(
+            check, Kind::Warning,
+            QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre."),
+            PeriodField::Year);
     const struct {
         const QString& text;
         const char* what;
@@ -67,37 +75,44 @@ PeriodCheck checkPeriod(const PeriodInput& in) {
     };
     for (const auto& r : required)
         if (vt::trimmed(r.text).isEmpty())
-            return failed(check, Kind::Warning,
-                          QStringLiteral("Attenzione: indicare %1 intervallo selezionandolo dall'elenco a cascata.")
-                              .arg(QLatin1String(r.what)),
-                          r.field);
+            return failed(
+                check, Kind::Warning,
+                QStringLiteral(
+                    "Attenzione: indicare %1 intervallo selezionandolo dall'elenco a cascata.")
+                    .arg(QLatin1String(r.what)),
+                r.field);
 
-    const QString invalidEnd = kDateBreak + QStringLiteral(
-                                                "Per poter visualizzare il riepilogo \u00E8 necessario indicare una "
-                                                "data valida.");
+    const QString invalidEnd =
+        kDateBreak + QStringLiteral(
+                         "Per poter visualizzare il riepilogo \u00E8 necessario indicare una "
+                         "data valida.");
     check.startDate = buildDate(in.startDay, in.startMonth, in.startYear);
     const auto start = vt::dateValue(check.startDate);
     if (!start)
         return failed(check, Kind::Notice,
-                      QStringLiteral("Attenzione: la data %1 di inizio intervallo non esiste.").arg(check.startDate) +
+                      QStringLiteral("Attenzione: la data %1 di inizio intervallo non esiste.")
+                              .arg(check.startDate) +
                           invalidEnd,
                       PeriodField::StartDay);
     check.endDate = buildDate(in.endDay, in.endMonth, in.endYear);
     const auto end = vt::dateValue(check.endDate);
     if (!end)
         return failed(check, Kind::Notice,
-                      QStringLiteral("Attenzione: la data %1 di fine intervallo non esiste.").arg(check.endDate) +
+                      QStringLiteral("Attenzione: la data %1 di fine intervallo non esiste.")
+                              .arg(check.endDate) +
                           invalidEnd,
                       PeriodField::EndDay);
     if (*start > *end)
-        return failed(check, Kind::Notice,
-                      QStringLiteral("Attenzione: la data di fine intervallo (%1) non pu\u00F2 essere anteriore a "
-                                     "quella di inizio intervallo (%2).")
-                              .arg(check.endDate, check.startDate) +
-                          kDateBreak +
-                          QStringLiteral("Per poter visualizzare il riepilogo \u00E8 necessario indicare un "
-                                         "intervallo di tempo valido."),
-                      PeriodField::None);
+        return failed(
+            check, Kind::Notice,
+            QStringLiteral(
+                "Attenzione: la data di fine intervallo (%1) non pu\u00F2 essere anteriore a "
+                "quella di inizio intervallo (%2).")
+                    .arg(check.endDate, check.startDate) +
+                kDateBreak +
+                QStringLiteral("Per poter visualizzare il riepilogo \u00E8 necessario indicare un "
+                               "intervallo di tempo valido."),
+            PeriodField::None);
     check.ok = true;
     check.yearFileName = vt::trimmed(in.year) + QStringLiteral(".eur");
     return check;

@@ -1,3 +1,5 @@
+#include "balance/logic/balance.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,10 +8,11 @@
 #include <vector>
 
 #include "archive/recordfile.h"
-#include "balance/logic/balance.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace vt::balance {
@@ -21,7 +24,8 @@ struct Mov {
     QString importo = "+100,00";
 };
 
-MovementRecord make(const Mov& m, const QString& pagatore = "Mario Rossi", const QString& beneficiario = "Studio") {
+MovementRecord make(const Mov& m, const QString& pagatore = "Mario Rossi",
+                    const QString& beneficiario = "Studio") {
     MovementRecord r;
     r.setFlag(mov::Entrata, m.importo.startsWith(u'+'));
     r.setFlag(mov::Uscita, m.importo.startsWith(u'-'));
@@ -87,63 +91,205 @@ INSTANTIATE_TEST_SUITE_P(
     Table, Compute,
     ::testing::Values(
         Case{"ReceiptsPaymentsAndBalanceOfTheUsualExample",
-             {{"Vendita", "02/01/2024", "+100,00"}, {"Vendita", "03/01/2024", "+50,5"},
+             {{"Vendita", "02/01/2024", "+100,00"},
+              {"Vendita", "03/01/2024", "+50,5"},
               {"Bolletta", "04/01/2024", "-30,25"}},
-             "", kJan1, kDec31, {"Vendita", "Vendita", "Bolletta"}, "150,50 \u20AC", "-30,25 \u20AC",
+             "",
+             kJan1,
+             kDec31,
+             {"Vendita", "Vendita", "Bolletta"},
+             "150,50 \u20AC",
+             "-30,25 \u20AC",
              "120,25 \u20AC"},
-        Case{"AnEmptyFileGivesZeroTotals", {}, "", kJan1, kDec31, {}, "0,00 \u20AC", "0,00 \u20AC", "0,00 \u20AC"},
+        Case{"AnEmptyFileGivesZeroTotals",
+             {},
+             "",
+             kJan1,
+             kDec31,
+             {},
+             "0,00 \u20AC",
+             "0,00 \u20AC",
+             "0,00 \u20AC"},
         Case{"OnlyPaymentsLeaveTheReceiptsAtZero",
-             {{"Bolletta", "04/01/2024", "-80,00"}}, "", kJan1, kDec31, {"Bolletta"}, "0,00 \u20AC",
-             "-80,00 \u20AC", "-80,00 \u20AC"},
+             {{"Bolletta", "04/01/2024", "-80,00"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Bolletta"},
+             "0,00 \u20AC",
+             "-80,00 \u20AC",
+             "-80,00 \u20AC"},
         Case{"TheFilterIsFoundAnywhereWithoutRegardToCase",
-             {{"Affitto ufficio"}, {"Canone"}, {"Pagamento AFFITTO"}}, "affitto", kJan1, kDec31,
-             {"Affitto ufficio", "Pagamento AFFITTO"}, "200,00 \u20AC", "0,00 \u20AC", "200,00 \u20AC"},
-        Case{"ALeadingBlankOfTheFilterCounts",
-             {{"Affitto ufficio"}, {"Canone"}, {"Pagamento affitto"}}, " affitto", kJan1, kDec31,
-             {"Pagamento affitto"}, "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"AFilterOfBlanksIsNoFilter", {{"Affitto"}, {"Canone"}}, "   ", kJan1, kDec31, {"Affitto", "Canone"},
-             "200,00 \u20AC", "0,00 \u20AC", "200,00 \u20AC"},
-        Case{"AccentedCapitalsAreLowerCasedToo", {{"\u00C8 arrivata la fattura"}, {"Canone"}}, "\u00E8 arr", kJan1,
-             kDec31, {"\u00C8 arrivata la fattura"}, "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"BothLimitsAreInclusiveCalendarDays",
-             {{"Prima", "01/03/2024"}, {"Inizio", "02/03/2024"}, {"Fine", "05/03/2024"}, {"Dopo", "06/03/2024"}},
-             "", "02/03/2024", "05/03/2024", {"Inizio", "Fine"}, "200,00 \u20AC", "0,00 \u20AC",
+             {{"Affitto ufficio"}, {"Canone"}, {"Pagamento AFFITTO"}},
+             "affitto",
+             kJan1,
+             kDec31,
+             {"Affitto ufficio", "Pagamento AFFITTO"},
+             "200,00 \u20AC",
+             "0,00 \u20AC",
              "200,00 \u20AC"},
-        Case{"AOneDayRange", {{"Ieri", "09/03/2024"}, {"Oggi", "10/03/2024"}, {"Domani", "11/03/2024"}}, "",
-             "10/03/2024", "10/03/2024", {"Oggi"}, "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"DatesCompareAsDaysNotAsTexts", {{"Dicembre", "01/12/2024"}, {"Febbraio", "15/02/2024"}}, "",
-             "10/02/2024", "31/12/2024", {"Dicembre", "Febbraio"}, "200,00 \u20AC", "0,00 \u20AC",
+        Case{"ALeadingBlankOfTheFilterCounts",
+             {{"Affitto ufficio"}, {"Canone"}, {"Pagamento affitto"}},
+             " affitto",
+             kJan1,
+             kDec31,
+             {"Pagamento affitto"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"AFilterOfBlanksIsNoFilter",
+             {{"Affitto"}, {"Canone"}},
+             "   ",
+             kJan1,
+             kDec31,
+             {"Affitto", "Canone"},
+             "200,00 \u20AC",
+             "0,00 \u20AC",
+             "200,00 \u20AC"},
+        Case{"AccentedCapitalsAreLowerCasedToo",
+             {{"\u00C8 arrivata la fattura"}, {"Canone"}},
+             "\u00E8 arr",
+             kJan1,
+             kDec31,
+             {"\u00C8 arrivata la fattura"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"BothLimitsAreInclusiveCalendarDays",
+             {{"Prima", "01/03/2024"},
+              {"Inizio", "02/03/2024"},
+              {"Fine", "05/03/2024"},
+              {"Dopo", "06/03/2024"}},
+             "",
+             "02/03/2024",
+             "05/03/2024",
+             {"Inizio", "Fine"},
+             "200,00 \u20AC",
+             "0,00 \u20AC",
+             "200,00 \u20AC"},
+        Case{"AOneDayRange",
+             {{"Ieri", "09/03/2024"}, {"Oggi", "10/03/2024"}, {"Domani", "11/03/2024"}},
+             "",
+             "10/03/2024",
+             "10/03/2024",
+             {"Oggi"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"DatesCompareAsDaysNotAsTexts",
+             {{"Dicembre", "01/12/2024"}, {"Febbraio", "15/02/2024"}},
+             "",
+             "10/02/2024",
+             "31/12/2024",
+             {"Dicembre", "Febbraio"},
+             "200,00 \u20AC",
+             "0,00 \u20AC",
              "200,00 \u20AC"},
         Case{"AMovementOfAnotherYearInTheFileIsNeverSelected",
-             {{"Vecchio", "15/06/2023"}, {"Nuovo", "15/06/2024"}, {"Futuro", "15/06/2025"}}, "", kJan1, kDec31,
-             {"Nuovo"}, "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"AnAmountWithoutSignCountsInTheBalanceOnly", {{"Senza segno", "10/03/2024", "100,00"}}, "", kJan1,
-             kDec31, {""}, "0,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"AnEmptyAmountStops", {{"Buono"}, {"Vuoto", "10/03/2024", ""}, {"Dopo"}}, "", kJan1, kDec31,
-             {"Buono"}, "", "", "", 2, Stop::Reason::Amount},
-        Case{"AnAmountWithALetterStops", {{"Buono"}, {"Lettera", "10/03/2024", "+12a"}}, "", kJan1, kDec31,
-             {"Buono"}, "", "", "", 2, Stop::Reason::Amount},
-        Case{"AnAmountWithAFullStopStops", {{"Migliaia", "10/03/2024", "+1.000,00"}}, "", kJan1, kDec31, {}, "",
-             "", "", 1, Stop::Reason::Amount},
-        Case{"ADateThatDoesNotExistStops", {{"Buono"}, {"Impossibile", "31/02/2024"}, {"Dopo"}}, "", kJan1, kDec31,
-             {"Buono"}, "", "", "", 2, Stop::Reason::Date},
-        Case{"AnEmptyDateStops", {{"Senza data", ""}}, "", kJan1, kDec31, {}, "", "", "", 1, Stop::Reason::Date},
+             {{"Vecchio", "15/06/2023"}, {"Nuovo", "15/06/2024"}, {"Futuro", "15/06/2025"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Nuovo"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"AnAmountWithoutSignCountsInTheBalanceOnly",
+             {{"Senza segno", "10/03/2024", "100,00"}},
+             "",
+             kJan1,
+             kDec31,
+             {""},
+             "0,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"AnEmptyAmountStops",
+             {{"Buono"}, {"Vuoto", "10/03/2024", ""}, {"Dopo"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Buono"},
+             "",
+             "",
+             "",
+             2,
+             Stop::Reason::Amount},
+        Case{"AnAmountWithALetterStops",
+             {{"Buono"}, {"Lettera", "10/03/2024", "+12a"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Buono"},
+             "",
+             "",
+             "",
+             2,
+             Stop::Reason::Amount},
+        Case{"AnAmountWithAFullStopStops",
+             {{"Migliaia", "10/03/2024", "+1.000,00"}},
+             "",
+             kJan1,
+             kDec31,
+             {},
+             "",
+             "",
+             "",
+             1,
+             Stop::Reason::Amount},
+        Case{"ADateThatDoesNotExistStops",
+             {{"Buono"}, {"Impossibile", "31/02/2024"}, {"Dopo"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Buono"},
+             "",
+             "",
+             "",
+             2,
+             Stop::Reason::Date},
+        Case{"AnEmptyDateStops",
+             {{"Senza data", ""}},
+             "",
+             kJan1,
+             kDec31,
+             {},
+             "",
+             "",
+             "",
+             1,
+             Stop::Reason::Date},
         Case{"ABadRecordLeftOutByTheFilterDoesNotStop",
-             {{"Canone", "31/02/2024", "12a"}, {"Affitto"}}, "affitto", kJan1, kDec31, {"Affitto"},
-             "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"},
-        Case{"ABadAmountOutsideTheRangeDoesNotStop", {{"Fuori", "10/03/2023", "12a"}, {"Dentro"}}, "", kJan1,
-             kDec31, {"Dentro"}, "100,00 \u20AC", "0,00 \u20AC", "100,00 \u20AC"}),
+             {{"Canone", "31/02/2024", "12a"}, {"Affitto"}},
+             "affitto",
+             kJan1,
+             kDec31,
+             {"Affitto"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"},
+        Case{"ABadAmountOutsideTheRangeDoesNotStop",
+             {{"Fuori", "10/03/2023", "12a"}, {"Dentro"}},
+             "",
+             kJan1,
+             kDec31,
+             {"Dentro"},
+             "100,00 \u20AC",
+             "0,00 \u20AC",
+             "100,00 \u20AC"}),
     [](const ::testing::TestParamInfo<Case>& p) { return std::string(p.param.name); });
 
 TEST(BalanceLine, LaysOutFixedColumnsForBothDirections) {
-    const MovementRecord in = make({"Affitto ufficio di via Roma e spese condominiali", "05/03/2024", "+150,00"},
-                                   "Rossi Mario", "Studio Bianchi e Associati di Milano e Roma");
-    EXPECT_EQ(balanceLine(in.bytes()),
-              "ENTRATA  Affitto ufficio di via Roma e spese cond  Data: 05/03/2024  Da: Rossi Mario" + QString(17, u' ') +
-                  "  A: Studio Bianchi e Associati d  Importo: +150,00");
+    const MovementRecord in =
+        make({"Affitto ufficio di via Roma e spese condominiali", "05/03/2024", "+150,00"},
+             "Rossi Mario", "Studio Bianchi e Associati di Milano e Roma");
+    EXPECT_EQ(
+        balanceLine(in.bytes()),
+        "ENTRATA  Affitto ufficio di via Roma e spese cond  Data: 05/03/2024  Da: Rossi Mario" +
+            QString(17, u' ') + "  A: Studio Bianchi e Associati d  Importo: +150,00");
     const MovementRecord out = make({"Luce", "06/03/2024", "-80,00"}, "Io", "Enel");
     const QString line = balanceLine(out.bytes());
-    EXPECT_TRUE(line.startsWith("USCITA   Luce" + QString(36, u' ') + "  Data: 06/03/2024  Da: Io"));
+    EXPECT_TRUE(
+        line.startsWith("USCITA   Luce" + QString(36, u' ') + "  Data: 06/03/2024  Da: Io"));
     EXPECT_TRUE(line.endsWith("  A: Enel" + QString(24, u' ') + "  Importo: -80,00"));
     EXPECT_EQ(line.indexOf("Importo:"), balanceLine(in.bytes()).indexOf("Importo:"));
 }
@@ -156,8 +302,9 @@ TEST(Compute, StopTellsPositionDateAndCausaleAsStored) {
     const Result r = compute({"", path, "01/01/2024", "31/12/2024"});
     ASSERT_TRUE(r.stop);
     const QString text = stopNotice(*r.stop);
-    EXPECT_TRUE(text.startsWith("Attenzione: il riepilogo si \u00E8 interrotto alla scheda n. 2 dell'archivio "
-                                "(data \"31/02/2024\", causale \"Affitto garage\")"))
+    EXPECT_TRUE(text.startsWith(
+        "Attenzione: il riepilogo si \u00E8 interrotto alla scheda n. 2 dell'archivio "
+        "(data \"31/02/2024\", causale \"Affitto garage\")"))
         << text.toStdString();
     EXPECT_TRUE(text.contains("\n\r\n\rI totali non sono stati calcolati"));
 
@@ -220,7 +367,8 @@ TEST(Compute, FilterTitleAndCount) {
 TEST(Compute, SumsInFileOrderWithoutRounding) {
     QTemporaryDir dir;
     const QString path = dir.filePath("2024.eur");
-    for (const char* amount : {"+0,10", "+0,20", "-0,30"}) ASSERT_TRUE(MovementFile(path).append(make({"x", "01/05/2024", amount})));
+    for (const char* amount : {"+0,10", "+0,20", "-0,30"})
+        ASSERT_TRUE(MovementFile(path).append(make({"x", "01/05/2024", amount})));
     const Result r = compute({"", path, "01/01/2024", "31/12/2024"});
     // 0.1 + 0.2 - 0.3 in double precision is not zero; the balance of
     // amounts in cents is shown to the cent.
@@ -244,8 +392,8 @@ TEST(TotalText, KeepsAReadableFormBeyondFifteenDigits) {
 TEST(PrintedSheet, AddsSeparatorIntervalAndTotals) {
     QStringList list;
     for (int i = 0; i < 40; ++i) list.append(QStringLiteral("riga %1").arg(i));
-    const QStringList printed = printedLines(list, intervalText(" 01/01/2024", "31/01/2024 "), "150,50 \u20AC",
-                                             "-30,25 \u20AC", " 120,25 \u20AC ");
+    const QStringList printed = printedLines(list, intervalText(" 01/01/2024", "31/01/2024 "),
+                                             "150,50 \u20AC", "-30,25 \u20AC", " 120,25 \u20AC ");
     ASSERT_EQ(printed.size(), 45);
     EXPECT_EQ(printed.mid(0, 40), list);
     EXPECT_EQ(printed[40], "- - - - - - - - - - - - - - - -");
