@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <QTest>
+
 #include <QFontInfo>
 #include <QListWidget>
 
@@ -113,6 +115,37 @@ TEST(ListWidget, FillsSortedWithTheListLook) {
     EXPECT_EQ(list.font().pointSize(), 12);
     fillRecordList(&list, {"x"});
     EXPECT_EQ(recordListLines(&list), QStringList{"x"});
+}
+
+TEST(ListWidget, LinesKeepTheirRecordPositionsAndDoubleClicksReportTheSelection) {
+    QListWidget list;
+    setUpRecordList(&list);
+    list.resize(600, 300);
+    list.show();
+    fillRecordList(&list, list::ListLines{{"Luce", 7}, {"Affitto", 2}, {"affitto", 9}});
+    EXPECT_EQ(recordListLines(&list), (QStringList{"Affitto", "affitto", "Luce"}));
+    EXPECT_FALSE(selectedListLine(&list));
+    std::vector<std::optional<list::ListLine>> seen;
+    onRecordListDoubleClick(&list, [&](const std::optional<list::ListLine>& line) { seen.push_back(line); });
+    list.doItemsLayout();
+
+    const QRect second = list.visualItemRect(list.item(1));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    list.clearSelection();
+    const QPoint below(20, list.visualItemRect(list.item(2)).bottom() + 30);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, below);
+
+    ASSERT_EQ(seen.size(), 2u);
+    ASSERT_TRUE(seen[0]);
+    EXPECT_EQ(seen[0]->text, "affitto");
+    EXPECT_EQ(seen[0]->position, 9);
+    EXPECT_FALSE(seen[1]);  // nothing selected
+    // Lines that stand for no record have no position.
+    fillRecordList(&list, QStringList{"x"});
+    list.setCurrentRow(0);
+    ASSERT_TRUE(selectedListLine(&list));
+    EXPECT_EQ(selectedListLine(&list)->position, 0);
 }
 
 }  // namespace
