@@ -57,17 +57,19 @@ SearchResult search(const QString& yearFile, const Filters& filters) {
     Filters folded;
     for (std::size_t i = 0; i < filters.size(); ++i)
         if (isFilled(filters[i])) folded[i] = list::foldAZ(filters[i]);
-    const MovementFile file(yearFile);
-    const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
-        int matches = 0;
-        for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
-            if (folded[i].isEmpty()) continue;
-            if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]])).contains(folded[i])) ++matches;
-        }
-        if (matches >= result.filled) result.lines.append({movementLine(record), position});
-        return true;
-    });
-    if (!status) result.failure = status.failure();
+    list::CollectedLines found = list::collectLines(
+        MovementFile(yearFile).raw(),
+        [&](QByteArrayView record) {
+            int matches = 0;
+            for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
+                if (folded[i].isEmpty()) continue;
+                if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]])).contains(folded[i])) ++matches;
+            }
+            return matches >= result.filled ? list::Selection::List : list::Selection::Skip;
+        },
+        &movementLine);
+    result.lines = std::move(found.lines);
+    result.failure = std::move(found.failure);
     return result;
 }
 

@@ -4,7 +4,8 @@
 
 namespace vt::list {
 
-CollectedLines collectLines(const RecordFile& file, const SelectionRule& select, const LineComposer& compose) {
+CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
+                            const LineComposer& compose) {
     CollectedLines out;
     const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
         switch (select(record)) {
@@ -23,7 +24,8 @@ CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
     return out;
 }
 
-ListedRecord findListedRecord(const RecordFile& file, const ListLine& line, const LineComposer& compose) {
+ListedRecord findListedRecord(const RecordFile& file, const ListLine& line,
+                              const LineComposer& compose) {
     ListedRecord found;
     const QString wanted = trimmed(line.text);
     if (line.position > 0) {

@@ -23,8 +23,8 @@ enum class Selection {
 using SelectionRule = std::function<Selection(QByteArrayView record)>;
 
 struct CollectedLines {
-    ListLines lines;          // in file order, unsorted, with positions
-    qint64 unreadable = 0;    // records left out because the rule could not read them
+    ListLines lines;                       // in file order, unsorted, with positions
+    qint64 unreadable = 0;                 // records left out because the rule could not read them
     std::optional<AccessFailure> failure;  // the lines read before it are kept
 };
 
@@ -32,7 +32,8 @@ struct CollectedLines {
 // lists. One record the rule cannot read hides nothing else: it is left out
 // and the list goes on with the next record. Only a file that cannot be read
 // ends the list early.
-CollectedLines collectLines(const RecordFile& file, const SelectionRule& select, const LineComposer& compose);
+CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
+                            const LineComposer& compose);
 
 // The record behind a listed line, read again from the file.
 struct ListedRecord {
@@ -46,6 +47,7 @@ struct ListedRecord {
 // not -- the file changed behind the list, or the line has no position --
 // every record of the file is composed in turn and the last one in file order
 // whose line equals the listed one is taken.
-ListedRecord findListedRecord(const RecordFile& file, const ListLine& line, const LineComposer& compose);
+ListedRecord findListedRecord(const RecordFile& file, const ListLine& line,
+                              const LineComposer& compose);
 
 }  // namespace vt::list

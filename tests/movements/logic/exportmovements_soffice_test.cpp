@@ -18,11 +18,11 @@ namespace {
 
 MovementRecord movement(const QStringList& texts) {
     // Field, text pairs in the order of `fields`.
-    static const mov::Field fields[] = {mov::Data,     mov::Causale,  mov::Promemoria, mov::DataSca,
-                                       mov::Preavviso, mov::Pagatore, mov::RecapitoPag, mov::CodFisc,
-                                       mov::PartitaIva, mov::Categoria, mov::Email,     mov::Pagamento,
-                                       mov::Beneficiario, mov::RecapitoBen, mov::Ricevuta, mov::Note,
-                                       mov::Tariffa};
+    static const mov::Field fields[] = {
+        mov::Data,     mov::Causale,     mov::Promemoria,   mov::DataSca,     mov::Preavviso,
+        mov::Pagatore, mov::RecapitoPag, mov::CodFisc,      mov::PartitaIva,  mov::Categoria,
+        mov::Email,    mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen, mov::Ricevuta,
+        mov::Note,     mov::Tariffa};
     MovementRecord r;
     for (int i = 0; i < texts.size(); ++i) r.setText(fields[i], texts[i]);
     return r;
@@ -65,17 +65,18 @@ TEST(MovementsExportInLibreOffice, EveryCellReadsBackAsExported) {
     QTemporaryDir dir;
     ASSERT_TRUE(dir.isValid());
     const QString year = dir.filePath(QStringLiteral("2024.eur"));
-    MovementRecord codes = movement({"05/03/2024", "Caff\u00E8 e tram: \u00E0 \u00E8 \u00EC \u00F2 \u00F9 \u20AC",
-                                     "007", "31/03/2024", "5", "Societ\u00E0 Zero Srl", "0612345678",
-                                     "RSSMRA80A01H501U", "00743110157", "1E5", "info@zero.it", "=1+1",
-                                     "Studio Bianchi", "+39 02 1234", "0001234", "=1+1", "1/2"});
+    MovementRecord codes =
+        movement({"05/03/2024", "Caff\u00E8 e tram: \u00E0 \u00E8 \u00EC \u00F2 \u00F9 \u20AC",
+                  "007", "31/03/2024", "5", "Societ\u00E0 Zero Srl", "0612345678",
+                  "RSSMRA80A01H501U", "00743110157", "1E5", "info@zero.it", "=1+1",
+                  "Studio Bianchi", "+39 02 1234", "0001234", "=1+1", "1/2"});
     codes.setFlag(mov::Entrata, true);
     codes.setFlag(mov::Uscita, false);
     codes.setText(mov::ImportoSegnato, "+1234,50");
     codes.setFlag(mov::Saldato, false);
-    MovementRecord plain = movement({"13/03/2024", "Affitto <ufficio> & box", "", "01/04/2024", "0", "Ufficio", "",
-                                     "", "", "", "", "Bonifico", "Immobiliare", "", "", "nota, con virgola \"e\"",
-                                     ""});
+    MovementRecord plain =
+        movement({"13/03/2024", "Affitto <ufficio> & box", "", "01/04/2024", "0", "Ufficio", "", "",
+                  "", "", "", "Bonifico", "Immobiliare", "", "", "nota, con virgola \"e\"", ""});
     plain.setFlag(mov::Entrata, false);
     plain.setFlag(mov::Uscita, true);
     plain.setText(mov::ImportoSegnato, "-45,00");
@@ -98,11 +99,13 @@ TEST(MovementsExportInLibreOffice, EveryCellReadsBackAsExported) {
     QProcess office;
     office.setProcessEnvironment(env);
     office.setProcessChannelMode(QProcess::MergedChannels);
-    office.start(soffice, {QStringLiteral("-env:UserInstallation=") +
-                               QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(),
-                           QStringLiteral("--headless"), QStringLiteral("--norestore"),
-                           QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
-                           QStringLiteral("--outdir"), dir.path(), xls});
+    office.start(
+        soffice,
+        {QStringLiteral("-env:UserInstallation=") +
+             QUrl::fromLocalFile(dir.filePath(QStringLiteral("profile"))).toString(),
+         QStringLiteral("--headless"), QStringLiteral("--norestore"),
+         QStringLiteral("--convert-to"), QStringLiteral("csv:Text - txt - csv (StarCalc):44,34,76"),
+         QStringLiteral("--outdir"), dir.path(), xls});
     ASSERT_TRUE(office.waitForFinished(280000)) << office.readAll().toStdString();
     QFile csv(dir.filePath(QStringLiteral("Movimenti.csv")));
     ASSERT_TRUE(csv.open(QIODevice::ReadOnly)) << office.readAll().toStdString();
@@ -119,7 +122,8 @@ TEST(MovementsExportInLibreOffice, EveryCellReadsBackAsExported) {
         const QStringList cells = csvFields(lines[r].chopped(lines[r].endsWith(u'\r') ? 1 : 0));
         ASSERT_EQ(cells.size(), expected[r].size()) << "row " << r;
         for (qsizetype c = 0; c < cells.size(); ++c)
-            EXPECT_EQ(cells[c], expected[r][c]) << "row " << r << ", column " << headers[c].toStdString();
+            EXPECT_EQ(cells[c], expected[r][c])
+                << "row " << r << ", column " << headers[c].toStdString();
     }
     // The cells the issue was about, spelled out.
     EXPECT_EQ(csvFields(lines[1])[10], "00743110157");

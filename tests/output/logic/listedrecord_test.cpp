@@ -1,9 +1,9 @@
+#include "output/logic/listedrecord.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
 #include <QTemporaryDir>
-
-#include "output/logic/listedrecord.h"
 
 namespace vt::list {
 namespace {
@@ -13,11 +13,16 @@ namespace {
 constexpr int kLength = 8;
 
 QByteArray record(const char* key, const char* value) {
-    QByteArray r = QByteArray(key).leftJustified(4, ' ', true) + QByteArray(value).leftJustified(4, ' ', true);
+    QByteArray r =
+        QByteArray(key).leftJustified(4, ' ', true) + QByteArray(value).leftJustified(4, ' ', true);
     return r;
 }
-QString line(QByteArrayView r) { return QString::fromLatin1(r.first(4)); }
-QString value(const QByteArray& r) { return QString::fromLatin1(r.mid(4)).trimmed(); }
+QString line(QByteArrayView r) {
+    return QString::fromLatin1(r.first(4));
+}
+QString value(const QByteArray& r) {
+    return QString::fromLatin1(r.mid(4)).trimmed();
+}
 
 class Listed : public ::testing::Test {
 protected:
@@ -69,9 +74,12 @@ TEST_F(Listed, CollectingSkipsUnreadableRecordsAndKeepsPositions) {
     // The rule lists A, skips B and cannot read C.
     const SelectionRule rule = [](QByteArrayView r) {
         switch (r[0]) {
-            case 'A': return Selection::List;
-            case 'B': return Selection::Skip;
-            default: return Selection::Unreadable;
+            case 'A':
+                return Selection::List;
+            case 'B':
+                return Selection::Skip;
+            default:
+                return Selection::Unreadable;
         }
     };
     ASSERT_TRUE(file.append(record("A", "5")));
