@@ -44,8 +44,9 @@ namespace {
 // The role that holds a line's record position.
 constexpr int kPositionRole = Qt::UserRole + 1;
 
-// Puts lines already sorted into the list, with their positions when given.
-void insertSorted(QListWidget* list, const QStringList& lines, const QList<qint64>& positions) {
+// Puts lines into the list in the given order, with their positions when
+// given.
+void insertInOrder(QListWidget* list, const QStringList& lines, const QList<qint64>& positions) {
     list->clear();
     const QFont font = listFont();
     const QFontMetrics metrics(font);
@@ -54,7 +55,7 @@ void insertSorted(QListWidget* list, const QStringList& lines, const QList<qint6
     qsizetype longest = 0;
     for (const QString& line : lines) longest = std::max(longest, line.size());
     const int width = std::max(kItemWidth, metrics.horizontalAdvance(QString(longest, u'M')) + 8);
-    // One insertion of every line, in sorted order: the list never re-sorts.
+    // One insertion of every line, in the given order: the list never sorts.
     list->addItems(lines);
     if (!positions.isEmpty()) {
         // The items were just inserted and are painted afterwards anyway:
@@ -65,7 +66,8 @@ void insertSorted(QListWidget* list, const QStringList& lines, const QList<qint6
     }
     // All items look alike (uniform sizes), so the first one's size hint
     // sets the scroll width of the whole list.
-    if (QListWidgetItem* first = list->item(0)) first->setSizeHint(QSize(width, metrics.height() + 2));
+    if (QListWidgetItem* first = list->item(0))
+        first->setSizeHint(QSize(width, metrics.height() + 2));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
@@ -101,8 +103,10 @@ private:
 
 void fillRecordList(QListWidget* list, QStringList lines) {
     list::sortLines(lines);
-    insertSorted(list, lines, {});
+    insertInOrder(list, lines, {});
 }
+
+void fillRecordListInOrder(QListWidget* list, const QStringList& lines) { insertInOrder(list, lines, {}); }
 
 void fillRecordList(QListWidget* list, list::ListLines lines) {
     list::sortLines(lines);
@@ -114,7 +118,7 @@ void fillRecordList(QListWidget* list, list::ListLines lines) {
         texts.append(std::move(line.text));
         positions.append(line.position);
     }
-    insertSorted(list, texts, positions);
+    insertInOrder(list, texts, positions);
 }
 
 std::optional<list::ListLine> selectedListLine(const QListWidget* list) {
@@ -134,9 +138,14 @@ QStringList recordListLines(const QListWidget* list) {
     return out;
 }
 
-ListFinder::ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton, QString* lastKey,
-                       QWidget* window)
-    : QObject(window), list_(list), field_(findField), window_(window), lastKey_(lastKey) {
+ListFinder::ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton,
+                       QString* lastKey, QWidget* window, list::FindCase findCase)
+    : QObject(window),
+      list_(list),
+      field_(findField),
+      window_(window),
+      lastKey_(lastKey),
+      case_(findCase) {
     installEnterMovesTo(findField, findButton);
     connect(findButton, &QPushButton::clicked, this, &ListFinder::find);
 }
@@ -154,7 +163,7 @@ int ListFinder::selectedRow() const {
 
 void ListFinder::find() {
     const list::FindOutcome outcome =
-        list::findNext(recordListLines(list_), selectedRow(), field_->text(), *lastKey_);
+        list::findNext(recordListLines(list_), selectedRow(), field_->text(), *lastKey_, case_);
     if (outcome.emptyList) {
         notice(window_, list::emptyListNotice());
         return;

@@ -27,6 +27,9 @@ void fillRecordList(QListWidget* list, QStringList lines);
 // The same for lines read from a file: each line keeps the position of its
 // record, so that equal lines still lead to different records.
 void fillRecordList(QListWidget* list, list::ListLines lines);
+// The same without sorting: the lines stay in the given (file) order, as in
+// the balance sheet.
+void fillRecordListInOrder(QListWidget* list, const QStringList& lines);
 
 // Every line of the list, in list order.
 QStringList recordListLines(const QListWidget* list);
@@ -49,7 +52,7 @@ class ListFinder : public QObject {
     Q_OBJECT
 public:
     ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton, QString* lastKey,
-               QWidget* window);
+               QWidget* window, list::FindCase findCase = list::FindCase::AToZ);
 
     // What the window does when it is shown: forget the last key, select
     // the first line if any, empty the find field.
@@ -64,6 +67,7 @@ private:
     QLineEdit* field_;
     QWidget* window_;
     QString* lastKey_;
+    list::FindCase case_;
 };
 
 }  // namespace vt

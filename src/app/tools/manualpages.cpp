@@ -1,7 +1,9 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "balance/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "unpaid/logic/helppages.h"
 
 namespace vt {
 
@@ -12,6 +14,8 @@ QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
     pages += movementsHelpPages();
+    pages += balanceHelpPages();
+    pages += unpaidHelpPages();
     return pages;
 }
 
