@@ -123,8 +123,8 @@ TEST_F(MovementsExportWindow, AccentsAndTheEuroSignAreOneByteEachAndMarkupIsKept
     desktop.messages().confirmations = {true, false};
     click(window, "cmdEsporta");
     const QByteArray file = exported();
-    EXPECT_TRUE(file.contains(dataCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80")));
-    EXPECT_TRUE(file.contains(dataCell("Cortes\xED" "a ?")));
+    EXPECT_TRUE(file.contains(textCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80")));
+    EXPECT_TRUE(file.contains(textCell("Cortes\xED" "a ?")));
     EXPECT_TRUE(desktop.shell().opened.isEmpty());
 }
 
