@@ -1,6 +1,7 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "balance/logic/helppages.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
 
@@ -12,8 +13,9 @@ namespace vt {
 QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
-    pages += movementsHelpPages();
     pages += clientsHelpPages();
+    pages += movementsHelpPages();
+    pages += balanceHelpPages();
     return pages;
 }
 
