@@ -2,7 +2,8 @@
 
 #include "ui_Clienti.h"
 
-TfrmClienti::TfrmClienti(QWidget* parent) : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmClienti>()) {
+TfrmClienti::TfrmClienti(QWidget* parent)
+    : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmClienti>()) {
     ui->setupUi(this);
 }
 

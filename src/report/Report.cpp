@@ -6,6 +6,8 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QSvgRenderer>
 #include <cmath>
 
 #include "app/base/services.h"
@@ -27,6 +29,27 @@ constexpr FontStandIn kStandIns[] = {
     {"Verdana", "DejaVu Sans"},
 };
 
+// Draws a picture into `rect`, centred and keeping its proportions.
+void paintPicture(QPainter& painter, const QString& path, const QRectF& rect) {
+    QSvgRenderer svg(path);
+    QSizeF size;
+    if (svg.isValid()) {
+        size = svg.defaultSize();
+    } else {
+        const QImage image(path);
+        if (image.isNull()) return;
+        size = image.size();
+    }
+    size.scale(rect.size(), Qt::KeepAspectRatio);
+    const QRectF target(rect.left() + (rect.width() - size.width()) / 2,
+                        rect.top() + (rect.height() - size.height()) / 2, size.width(),
+                        size.height());
+    if (svg.isValid())
+        svg.render(&painter, target);
+    else
+        painter.drawImage(target, QImage(path));
+}
+
 const QImage& referenceDevice() {
     static const QImage image = [] {
         QImage i(1, 1, QImage::Format_ARGB32);
@@ -38,7 +61,9 @@ const QImage& referenceDevice() {
     return image;
 }
 
-double pxToMm(double px) { return px * 25.4 / kReferenceDpi; }
+double pxToMm(double px) {
+    return px * 25.4 / kReferenceDpi;
+}
 
 }  // namespace
 
@@ -69,9 +94,11 @@ QFont reportFont(const report::ReportObject& memo) {
     return font;
 }
 
-QStringList FontTextMeasure::lines(const report::ReportObject& memo, const QString& text, double width) const {
+QStringList FontTextMeasure::lines(const report::ReportObject& memo, const QString& text,
+                                   double width) const {
     QStringList out;
-    const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    const QStringList paragraphs =
+        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     if (!memo.wordWrap) return paragraphs;
     const QFontMetricsF metrics(reportFont(memo), &referenceDevice());
     const double limit = width * kReferenceDpi / 25.4;
@@ -112,10 +139,13 @@ double FontTextMeasure::lineHeight(const report::ReportObject& memo) const {
 
 QString noPrinterMessage() {
     return QStringLiteral("Attenzione: non risulta installata nessuna stampante.") + kMessageBreak +
-           QStringLiteral("Installare una stampante nel sistema e ripetere l'operazione di stampa.");
+           QStringLiteral(
+               "Installare una stampante nel sistema e ripetere l'operazione di stampa.");
 }
 
-Report::Report(report::ReportLayout layout) : layout_(std::move(layout)) { installReportFonts(); }
+Report::Report(report::ReportLayout layout) : layout_(std::move(layout)) {
+    installReportFonts();
+}
 
 bool Report::setText(const QString& memo, const QString& text) {
     report::ReportObject* o = find(memo);
@@ -125,7 +155,9 @@ bool Report::setText(const QString& memo, const QString& text) {
     return true;
 }
 
-bool Report::clear(const QString& memo) { return setText(memo, QString()); }
+bool Report::clear(const QString& memo) {
+    return setText(memo, QString());
+}
 
 bool Report::addLine(const QString& memo, const QString& line) {
     report::ReportObject* o = find(memo);
@@ -179,25 +211,40 @@ void Report::preview(QWidget* parent, const QString& title) {
 
 bool Report::exportPdf(const QString& path, const QString& title, const QString& subject) {
     preparedIfNeeded();
-    QPdfWriter writer(path);
-    writer.setResolution(static_cast<int>(kReferenceDpi));
-    writer.setPageLayout(prepared_.page.pageLayout());
-    writer.setTitle(title);
-    writer.setCreator(QStringLiteral("Vantresa 4.0"));
-    const QString xmp =
-        QStringLiteral(
-            "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
-            "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
-            "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
-            "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>"
-            "<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></dc:description>"
-            "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>")
-            .arg(title.toHtmlEscaped(), subject.toHtmlEscaped());
-    writer.setDocumentXmpMetadata(xmp.toUtf8());
-    QPainter painter;
-    if (!painter.begin(&writer)) return false;
-    paint(painter, writer);
-    return painter.end();
+    // Written beside the target and put in its place only when complete, so
+    // a failure never leaves a half-written file under the real name.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    bool painted = false;
+    {
+        QPdfWriter writer(&file);
+        writer.setResolution(static_cast<int>(kReferenceDpi));
+        writer.setPageLayout(prepared_.page.pageLayout());
+        writer.setTitle(title);
+        writer.setCreator(QStringLiteral("Vantresa 4.0"));
+        const QString xmp =
+            QStringLiteral(
+                "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
+                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
+                "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+                "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
+                "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>"
+                "<dc:description><rdf:Alt><rdf:li "
+                "xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></dc:description>"
+                "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>")
+                .arg(title.toHtmlEscaped(), subject.toHtmlEscaped());
+        writer.setDocumentXmpMetadata(xmp.toUtf8());
+        QPainter painter;
+        if (painter.begin(&writer)) {
+            paint(painter, writer);
+            painted = painter.end();
+        }
+    }
+    if (!painted || file.error() != QFileDevice::NoError) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
 }
 
 void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
@@ -223,6 +270,11 @@ void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
                 painter.restore();
                 continue;
             }
+            if (o.kind == report::ObjectKind::Picture) {
+                paintPicture(painter, o.picture, rect);
+                painter.restore();
+                continue;
+            }
             if (o.fill.isValid()) painter.fillRect(rect, o.fill);
             if (o.framed) {
                 painter.setPen(pen);
@@ -233,12 +285,13 @@ void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
                 painter.setClipRect(toDevice(placed.clip.intersected(placed.rect)));
                 painter.setFont(reportFont(o));
                 painter.setPen(o.textColor);
-                const int flags = static_cast<int>(o.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter |
-                                  Qt::TextDontClip | Qt::TextSingleLine;
+                const int flags = static_cast<int>(o.alignment & Qt::AlignHorizontal_Mask) |
+                                  Qt::AlignVCenter | Qt::TextDontClip | Qt::TextSingleLine;
                 for (qsizetype i = 0; i < placed.lines.size(); ++i) {
-                    const QRectF line(placed.rect.left() + o.padding,
-                                      placed.firstLineTop + static_cast<double>(i) * placed.lineHeight,
-                                      placed.rect.width() - 2 * o.padding, placed.lineHeight);
+                    const QRectF line(
+                        placed.rect.left() + o.padding,
+                        placed.firstLineTop + static_cast<double>(i) * placed.lineHeight,
+                        placed.rect.width() - 2 * o.padding, placed.lineHeight);
                     painter.drawText(toDevice(line), flags, placed.lines[i]);
                 }
             }
