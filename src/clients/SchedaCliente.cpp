@@ -5,6 +5,7 @@
 #include <QPlainTextEdit>
 
 #include "app/base/services.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
 #include "clients/logic/printclient.h"
 #include "report/logic/cardsheet.h"
@@ -58,6 +59,7 @@ report::ReportLayout cardLayout() {
     layout.page.orientation = QPageLayout::Portrait;
     report::Band& band = layout.addBand(QStringLiteral("Scheda"), report::BandKind::Title, 277);
 
+    loadPictures();
     report::ReportObject logo;
     logo.name = QStringLiteral("imgLogo");
     logo.kind = report::ObjectKind::Picture;

@@ -17,16 +17,8 @@
 #include "app/OpenURL.h"
 #include "app/base/services.h"
 #include "app/conventions.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
-
-// The program's pictures live in a static library: ask for them by name.
-static void loadProgramPictures() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(app);
-        return true;
-    }();
-    (void)loaded;
-}
 
 namespace vt {
 
@@ -46,8 +38,10 @@ QIcon spreadsheetIcon() {
     p.fillRect(sheet, Qt::white);
     p.fillRect(QRect(sheet.left(), sheet.top(), sheet.width(), 8), green);
     p.setPen(QColor(0x9c, 0xc3, 0xa9));
-    for (int y = sheet.top() + 8 + 6; y < sheet.bottom(); y += 6) p.drawLine(sheet.left(), y, sheet.right(), y);
-    for (int x = sheet.left() + 10; x < sheet.right(); x += 10) p.drawLine(x, sheet.top() + 8, x, sheet.bottom());
+    for (int y = sheet.top() + 8 + 6; y < sheet.bottom(); y += 6)
+        p.drawLine(sheet.left(), y, sheet.right(), y);
+    for (int x = sheet.left() + 10; x < sheet.right(); x += 10)
+        p.drawLine(x, sheet.top() + 8, x, sheet.bottom());
     p.setPen(QPen(green, 2));
     p.drawRect(sheet.adjusted(0, 0, -1, -1));
     QFont font = p.font();
@@ -55,13 +49,14 @@ QIcon spreadsheetIcon() {
     font.setPixelSize(7);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(sheet.left(), sheet.top(), sheet.width(), 8), Qt::AlignCenter, QStringLiteral("XLS"));
+    p.drawText(QRect(sheet.left(), sheet.top(), sheet.width(), 8), Qt::AlignCenter,
+               QStringLiteral("XLS"));
     return QIcon(pixmap);
 }
 
 // One of the program's pictures, or the style's stand-in when it is missing.
 QIcon programIcon(const QString& name, QStyle::StandardPixmap standIn, const QStyle* style) {
-    loadProgramPictures();
+    loadPictures();
     QSvgRenderer renderer(QStringLiteral(":/app/resources/") + name);
     if (!renderer.isValid()) return style->standardIcon(standIn);
     QPixmap pixmap(kIconSize * 2, kIconSize * 2);
@@ -72,7 +67,8 @@ QIcon programIcon(const QString& name, QStyle::StandardPixmap standIn, const QSt
     return QIcon(pixmap);
 }
 
-QToolButton* imageButton(QWidget* parent, const char* name, const QIcon& icon, const QString& hint) {
+QToolButton* imageButton(QWidget* parent, const char* name, const QIcon& icon,
+                         const QString& hint) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(icon);
@@ -105,11 +101,16 @@ ExportWindow::ExportWindow(QWidget* owner, exporting::Definition definition)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    cmdEsporta_ = imageButton(panel, "cmdEsporta", spreadsheetIcon(), exporting::exportHint(definition_.kind));
-    cmdGuida_ = imageButton(panel, "cmdGuida", programIcon(QStringLiteral("help.svg"), QStyle::SP_DialogHelpButton, style()),
-                            exporting::helpHint());
-    cmdEsci_ = imageButton(panel, "cmdEsci", programIcon(QStringLiteral("exit.svg"), QStyle::SP_DialogCloseButton, style()),
-                           exporting::exitHint());
+    cmdEsporta_ = imageButton(panel, "cmdEsporta", spreadsheetIcon(),
+                              exporting::exportHint(definition_.kind));
+    cmdGuida_ =
+        imageButton(panel, "cmdGuida",
+                    programIcon(QStringLiteral("help.svg"), QStyle::SP_DialogHelpButton, style()),
+                    exporting::helpHint());
+    cmdEsci_ =
+        imageButton(panel, "cmdEsci",
+                    programIcon(QStringLiteral("exit.svg"), QStyle::SP_DialogCloseButton, style()),
+                    exporting::exitHint());
     buttons->addWidget(cmdEsporta_);
     buttons->addStretch(1);
     buttons->addWidget(cmdGuida_);
@@ -142,7 +143,8 @@ void ExportWindow::setUpGrid() {
     grdRecords_->setColumnCount(static_cast<int>(headers.size()));
     grdRecords_->setHorizontalHeaderLabels(headers);
     grdRecords_->setColumnWidth(0, kNumberColumnWidth);
-    for (int i = 0; i < definition_.columns.size(); ++i) grdRecords_->setColumnWidth(i + 1, definition_.columns[i].width);
+    for (int i = 0; i < definition_.columns.size(); ++i)
+        grdRecords_->setColumnWidth(i + 1, definition_.columns[i].width);
 
     grdRecords_->verticalHeader()->hide();
     grdRecords_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -158,7 +160,8 @@ void ExportWindow::setUpGrid() {
 
     bool anyEditable = false;
     for (const auto& c : definition_.columns) anyEditable = anyEditable || c.editable;
-    grdRecords_->setEditTriggers(anyEditable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+    grdRecords_->setEditTriggers(anyEditable ? QAbstractItemView::DoubleClicked |
+                                                   QAbstractItemView::EditKeyPressed |
                                                    QAbstractItemView::AnyKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
     fillGrid({});
@@ -176,8 +179,10 @@ void ExportWindow::fillGrid(const exporting::Rows& rows) {
         number->setFlags(number->flags() & ~Qt::ItemIsEditable);
         grdRecords_->setItem(r, 0, number);
         for (int c = 0; c < columns; ++c) {
-            auto* item = new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
-            if (!definition_.columns[c].editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            auto* item =
+                new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
+            if (!definition_.columns[c].editable)
+                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             grdRecords_->setItem(r, c + 1, item);
         }
     }
@@ -191,7 +196,9 @@ void ExportWindow::showEvent(QShowEvent* event) {
     DialogWindow::showEvent(event);
 }
 
-QString ExportWindow::filePath() const { return programDir() + definition_.fileName; }
+QString ExportWindow::filePath() const {
+    return programDir() + definition_.fileName;
+}
 
 QList<QStringList> ExportWindow::gridRows() const {
     QList<QStringList> out;
@@ -219,8 +226,12 @@ void ExportWindow::cmdEsportaClick() {
     TMisc::Open(u'"' + QDir::toNativeSeparators(path) + u'"');
 }
 
-void ExportWindow::cmdGuidaClick() { showHelp(this, definition_.help); }
+void ExportWindow::cmdGuidaClick() {
+    showHelp(this, definition_.help);
+}
 
-void ExportWindow::cmdEsciClick() { closeFromButton(QDialog::Rejected); }
+void ExportWindow::cmdEsciClick() {
+    closeFromButton(QDialog::Rejected);
+}
 
 }  // namespace vt

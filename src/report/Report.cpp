@@ -11,6 +11,7 @@
 #include <cmath>
 
 #include "app/base/services.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
 
 namespace vt {
@@ -31,6 +32,7 @@ constexpr FontStandIn kStandIns[] = {
 
 // Draws a picture into `rect`, centred and keeping its proportions.
 void paintPicture(QPainter& painter, const QString& path, const QRectF& rect) {
+    loadPictures();
     QSvgRenderer svg(path);
     QSizeF size;
     if (svg.isValid()) {
