@@ -2,6 +2,7 @@
 
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/exportrows.h"
 
 namespace vt::expcli {
 
@@ -99,19 +100,7 @@ QStringList cells(QByteArrayView record) {
 }
 
 exporting::Rows rows(const QString& path) {
-    exporting::Rows out;
-    const ClientFile file(path);
-    const auto count = file.count();
-    if (!count || count.value() == 0) return out;
-    out.rowCount = count.value();
-    out.rows.reserve(count.value());
-    // A file that grew since it was counted still gives the counted rows.
-    (void)file.scan([&](qint64, QByteArrayView record) {
-        if (out.rows.size() >= *out.rowCount) return false;
-        out.rows.append(cells(record));
-        return true;
-    });
-    return out;
+    return exporting::fileRows(ClientFile(path).raw(), cells);
 }
 
 QList<HelpPage> helpPages() {

@@ -41,13 +41,6 @@ bool matchesPrepared(QByteArrayView record, const Prepared& p) {
     return true;
 }
 
-// Appends `text` padded with blanks or cut to `width` characters.
-void appendFixed(QString& line, const QString& text, qsizetype width) {
-    const qsizetype used = std::min(text.size(), width);
-    line.append(QStringView(text).left(used));
-    if (used < width) line.resize(line.size() + width - used, u' ');
-}
-
 }  // namespace
 
 bool matches(QByteArrayView record, const Filters& filters) {
@@ -58,13 +51,13 @@ QString clientLine(QByteArrayView record, LastColumn last) {
     auto field = [&](cli::Field f) { return readField(record, cli::kFields[f]); };
     QString line;
     line.reserve(160);
-    appendFixed(line, field(cli::Cliente), 26);
+    line += list::fixedWidth(field(cli::Cliente), 26);
     line.append(u"  Tel. ");
-    appendFixed(line, field(cli::Recapito), 15);
+    line += list::fixedWidth(field(cli::Recapito), 15);
     line.append(u"  ");
-    appendFixed(line, field(cli::Occupazione), 25);
+    line += list::fixedWidth(field(cli::Occupazione), 25);
     line.append(u"  Prod. ");
-    appendFixed(line, field(cli::Prodotti), 30);
+    line += list::fixedWidth(field(cli::Prodotti), 30);
     line.append(u"  ");
     line.append(field(last == LastColumn::Note ? cli::Note : cli::Questioni));
     return line;
@@ -99,7 +92,8 @@ LineMatch findLine(const QString& path, const Listed& listed, LastColumn last) {
     if (listed.position > 0) {
         // A position past the end of a file that shrank falls to the scan.
         const auto own = file.read(listed.position);
-        if (own && vt::trimmed(clientLine(own->bytes(), last)) == wanted) return {*own, listed.position};
+        if (own && vt::trimmed(clientLine(own->bytes(), last)) == wanted)
+            return {*own, listed.position};
     }
     LineMatch match;
     const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {

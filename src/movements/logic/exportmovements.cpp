@@ -2,6 +2,7 @@
 
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/exportrows.h"
 
 namespace vt::expmov {
 
@@ -37,26 +38,30 @@ exporting::Definition makeDefinition() {
     };
     d.help.title = QStringLiteral("Esportazione archivio movimenti in Microsoft Excel.");
     d.help.text = helpText({
+        QStringLiteral("Il pulsante Esporta archivio consente di esportare tutti i movimenti in "
+                       "entrata e in uscita "
+                       "registrati in un anno solare in un foglio di lavoro di Microsoft Excel, "
+                       "che potr\u00E0 essere aperto "
+                       "con qualsiasi software in grado di gestire i file in formato XLS (ad "
+                       "esempio, con Open Office, "
+                       "Libre Office o Microsoft Office)."),
+        QStringLiteral("Dopo aver aperto la finestra con il riepilogo dei movimenti, \u00E8 "
+                       "sufficiente fare clic sull'icona "
+                       "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto "
+                       "subito rispondendo "
+                       "affermativamente alla domanda successiva."),
         QStringLiteral(
-            "Il pulsante Esporta archivio consente di esportare tutti i movimenti in entrata e in uscita "
-            "registrati in un anno solare in un foglio di lavoro di Microsoft Excel, che potr\u00E0 essere aperto "
-            "con qualsiasi software in grado di gestire i file in formato XLS (ad esempio, con Open Office, "
-            "Libre Office o Microsoft Office)."),
-        QStringLiteral(
-            "Dopo aver aperto la finestra con il riepilogo dei movimenti, \u00E8 sufficiente fare clic sull'icona "
-            "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto subito rispondendo "
-            "affermativamente alla domanda successiva."),
-        QStringLiteral("Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
+            "Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
     });
     return d;
 }
 
 // The record fields behind columns 2 to 20, in column order.
 constexpr mov::Field kPlainFields[] = {
-    mov::Data,      mov::Causale,     mov::Promemoria,  mov::DataSca,  mov::Preavviso,
-    mov::ImportoSegnato, mov::Pagatore, mov::RecapitoPag, mov::CodFisc, mov::PartitaIva,
-    mov::Categoria, mov::Email,       mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen,
-    mov::Ricevuta,  mov::Note,        mov::Tariffa,     mov::Saldato,
+    mov::Data,           mov::Causale,  mov::Promemoria,  mov::DataSca,      mov::Preavviso,
+    mov::ImportoSegnato, mov::Pagatore, mov::RecapitoPag, mov::CodFisc,      mov::PartitaIva,
+    mov::Categoria,      mov::Email,    mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen,
+    mov::Ricevuta,       mov::Note,     mov::Tariffa,     mov::Saldato,
 };
 
 }  // namespace
@@ -81,19 +86,7 @@ QStringList cells(QByteArrayView record) {
 }
 
 exporting::Rows rows(const QString& yearFile) {
-    exporting::Rows out;
-    const MovementFile file(yearFile);
-    const auto count = file.count();
-    if (!count || count.value() == 0) return out;
-    out.rowCount = count.value();
-    out.rows.reserve(count.value());
-    // A file that grew since it was counted still gives the counted rows.
-    (void)file.scan([&](qint64, QByteArrayView record) {
-        if (out.rows.size() >= *out.rowCount) return false;
-        out.rows.append(cells(record));
-        return true;
-    });
-    return out;
+    return exporting::fileRows(MovementFile(yearFile).raw(), cells);
 }
 
 }  // namespace vt::expmov
