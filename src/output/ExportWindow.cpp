@@ -38,10 +38,8 @@ QIcon spreadsheetIcon() {
     p.fillRect(sheet, Qt::white);
     p.fillRect(QRect(sheet.left(), sheet.top(), sheet.width(), 8), green);
     p.setPen(QColor(0x9c, 0xc3, 0xa9));
-    for (int y = sheet.top() + 8 + 6; y < sheet.bottom(); y += 6)
-        p.drawLine(sheet.left(), y, sheet.right(), y);
-    for (int x = sheet.left() + 10; x < sheet.right(); x += 10)
-        p.drawLine(x, sheet.top() + 8, x, sheet.bottom());
+    for (int y = sheet.top() + 8 + 6; y < sheet.bottom(); y += 6) p.drawLine(sheet.left(), y, sheet.right(), y);
+    for (int x = sheet.left() + 10; x < sheet.right(); x += 10) p.drawLine(x, sheet.top() + 8, x, sheet.bottom());
     p.setPen(QPen(green, 2));
     p.drawRect(sheet.adjusted(0, 0, -1, -1));
     QFont font = p.font();
@@ -49,8 +47,7 @@ QIcon spreadsheetIcon() {
     font.setPixelSize(7);
     p.setFont(font);
     p.setPen(Qt::white);
-    p.drawText(QRect(sheet.left(), sheet.top(), sheet.width(), 8), Qt::AlignCenter,
-               QStringLiteral("XLS"));
+    p.drawText(QRect(sheet.left(), sheet.top(), sheet.width(), 8), Qt::AlignCenter, QStringLiteral("XLS"));
     return QIcon(pixmap);
 }
 
@@ -67,8 +64,7 @@ QIcon programIcon(const QString& name, QStyle::StandardPixmap standIn, const QSt
     return QIcon(pixmap);
 }
 
-QToolButton* imageButton(QWidget* parent, const char* name, const QIcon& icon,
-                         const QString& hint) {
+QToolButton* imageButton(QWidget* parent, const char* name, const QIcon& icon, const QString& hint) {
     auto* button = new QToolButton(parent);
     button->setObjectName(QLatin1String(name));
     button->setIcon(icon);
@@ -101,16 +97,11 @@ ExportWindow::ExportWindow(QWidget* owner, exporting::Definition definition)
 
     auto* buttons = new QHBoxLayout;
     buttons->setSpacing(4);
-    cmdEsporta_ = imageButton(panel, "cmdEsporta", spreadsheetIcon(),
-                              exporting::exportHint(definition_.kind));
-    cmdGuida_ =
-        imageButton(panel, "cmdGuida",
-                    programIcon(QStringLiteral("help.svg"), QStyle::SP_DialogHelpButton, style()),
-                    exporting::helpHint());
-    cmdEsci_ =
-        imageButton(panel, "cmdEsci",
-                    programIcon(QStringLiteral("exit.svg"), QStyle::SP_DialogCloseButton, style()),
-                    exporting::exitHint());
+    cmdEsporta_ = imageButton(panel, "cmdEsporta", spreadsheetIcon(), exporting::exportHint(definition_.kind));
+    cmdGuida_ = imageButton(panel, "cmdGuida", programIcon(QStringLiteral("help.svg"), QStyle::SP_DialogHelpButton, style()),
+                            exporting::helpHint());
+    cmdEsci_ = imageButton(panel, "cmdEsci", programIcon(QStringLiteral("exit.svg"), QStyle::SP_DialogCloseButton, style()),
+                           exporting::exitHint());
     buttons->addWidget(cmdEsporta_);
     buttons->addStretch(1);
     buttons->addWidget(cmdGuida_);
@@ -143,8 +134,7 @@ void ExportWindow::setUpGrid() {
     grdRecords_->setColumnCount(static_cast<int>(headers.size()));
     grdRecords_->setHorizontalHeaderLabels(headers);
     grdRecords_->setColumnWidth(0, kNumberColumnWidth);
-    for (int i = 0; i < definition_.columns.size(); ++i)
-        grdRecords_->setColumnWidth(i + 1, definition_.columns[i].width);
+    for (int i = 0; i < definition_.columns.size(); ++i) grdRecords_->setColumnWidth(i + 1, definition_.columns[i].width);
 
     grdRecords_->verticalHeader()->hide();
     grdRecords_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
@@ -160,8 +150,7 @@ void ExportWindow::setUpGrid() {
 
     bool anyEditable = false;
     for (const auto& c : definition_.columns) anyEditable = anyEditable || c.editable;
-    grdRecords_->setEditTriggers(anyEditable ? QAbstractItemView::DoubleClicked |
-                                                   QAbstractItemView::EditKeyPressed |
+    grdRecords_->setEditTriggers(anyEditable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                                    QAbstractItemView::AnyKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
     fillGrid({});
@@ -179,10 +168,8 @@ void ExportWindow::fillGrid(const exporting::Rows& rows) {
         number->setFlags(number->flags() & ~Qt::ItemIsEditable);
         grdRecords_->setItem(r, 0, number);
         for (int c = 0; c < columns; ++c) {
-            auto* item =
-                new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
-            if (!definition_.columns[c].editable)
-                item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+            auto* item = new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
+            if (!definition_.columns[c].editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
             grdRecords_->setItem(r, c + 1, item);
         }
     }
@@ -196,9 +183,7 @@ void ExportWindow::showEvent(QShowEvent* event) {
     DialogWindow::showEvent(event);
 }
 
-QString ExportWindow::filePath() const {
-    return programDir() + definition_.fileName;
-}
+QString ExportWindow::filePath() const { return programDir() + definition_.fileName; }
 
 QList<QStringList> ExportWindow::gridRows() const {
     QList<QStringList> out;
@@ -226,12 +211,8 @@ void ExportWindow::cmdEsportaClick() {
     TMisc::Open(u'"' + QDir::toNativeSeparators(path) + u'"');
 }
 
-void ExportWindow::cmdGuidaClick() {
-    showHelp(this, definition_.help);
-}
+void ExportWindow::cmdGuidaClick() { showHelp(this, definition_.help); }
 
-void ExportWindow::cmdEsciClick() {
-    closeFromButton(QDialog::Rejected);
-}
+void ExportWindow::cmdEsciClick() { closeFromButton(QDialog::Rejected); }
 
 }  // namespace vt

@@ -34,22 +34,16 @@ constexpr FontStandIn kStandIns[] = {
 void paintPicture(QPainter& painter, const QString& path, const QRectF& rect) {
     loadPictures();
     QSvgRenderer svg(path);
-    QSizeF size;
-    if (svg.isValid()) {
-        size = svg.defaultSize();
-    } else {
-        const QImage image(path);
-        if (image.isNull()) return;
-        size = image.size();
-    }
+    const QImage image = svg.isValid() ? QImage() : QImage(path);
+    if (!svg.isValid() && image.isNull()) return;
+    QSizeF size = svg.isValid() ? QSizeF(svg.defaultSize()) : QSizeF(image.size());
     size.scale(rect.size(), Qt::KeepAspectRatio);
-    const QRectF target(rect.left() + (rect.width() - size.width()) / 2,
-                        rect.top() + (rect.height() - size.height()) / 2, size.width(),
-                        size.height());
+    const QRectF target(rect.left() + (rect.width() - size.width()) / 2, rect.top() + (rect.height() - size.height()) / 2,
+                        size.width(), size.height());
     if (svg.isValid())
         svg.render(&painter, target);
     else
-        painter.drawImage(target, QImage(path));
+        painter.drawImage(target, image);
 }
 
 const QImage& referenceDevice() {
@@ -63,9 +57,7 @@ const QImage& referenceDevice() {
     return image;
 }
 
-double pxToMm(double px) {
-    return px * 25.4 / kReferenceDpi;
-}
+double pxToMm(double px) { return px * 25.4 / kReferenceDpi; }
 
 }  // namespace
 
@@ -96,11 +88,9 @@ QFont reportFont(const report::ReportObject& memo) {
     return font;
 }
 
-QStringList FontTextMeasure::lines(const report::ReportObject& memo, const QString& text,
-                                   double width) const {
+QStringList FontTextMeasure::lines(const report::ReportObject& memo, const QString& text, double width) const {
     QStringList out;
-    const QStringList paragraphs =
-        QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
+    const QStringList paragraphs = QString(text).replace(QStringLiteral("\r\n"), QStringLiteral("\n")).split(u'\n');
     if (!memo.wordWrap) return paragraphs;
     const QFontMetricsF metrics(reportFont(memo), &referenceDevice());
     const double limit = width * kReferenceDpi / 25.4;
@@ -141,13 +131,10 @@ double FontTextMeasure::lineHeight(const report::ReportObject& memo) const {
 
 QString noPrinterMessage() {
     return QStringLiteral("Attenzione: non risulta installata nessuna stampante.") + kMessageBreak +
-           QStringLiteral(
-               "Installare una stampante nel sistema e ripetere l'operazione di stampa.");
+           QStringLiteral("Installare una stampante nel sistema e ripetere l'operazione di stampa.");
 }
 
-Report::Report(report::ReportLayout layout) : layout_(std::move(layout)) {
-    installReportFonts();
-}
+Report::Report(report::ReportLayout layout) : layout_(std::move(layout)) { installReportFonts(); }
 
 bool Report::setText(const QString& memo, const QString& text) {
     report::ReportObject* o = find(memo);
@@ -157,9 +144,7 @@ bool Report::setText(const QString& memo, const QString& text) {
     return true;
 }
 
-bool Report::clear(const QString& memo) {
-    return setText(memo, QString());
-}
+bool Report::clear(const QString& memo) { return setText(memo, QString()); }
 
 bool Report::addLine(const QString& memo, const QString& line) {
     report::ReportObject* o = find(memo);
@@ -217,35 +202,25 @@ bool Report::exportPdf(const QString& path, const QString& title, const QString&
     // a failure never leaves a half-written file under the real name.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    bool painted = false;
-    {
-        QPdfWriter writer(&file);
-        writer.setResolution(static_cast<int>(kReferenceDpi));
-        writer.setPageLayout(prepared_.page.pageLayout());
-        writer.setTitle(title);
-        writer.setCreator(QStringLiteral("Vantresa 4.0"));
-        const QString xmp =
-            QStringLiteral(
-                "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
-                "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF "
-                "xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
-                "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
-                "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>"
-                "<dc:description><rdf:Alt><rdf:li "
-                "xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></dc:description>"
-                "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>")
-                .arg(title.toHtmlEscaped(), subject.toHtmlEscaped());
-        writer.setDocumentXmpMetadata(xmp.toUtf8());
-        QPainter painter;
-        if (painter.begin(&writer)) {
-            paint(painter, writer);
-            painted = painter.end();
-        }
-    }
-    if (!painted || file.error() != QFileDevice::NoError) {
-        file.cancelWriting();
-        return false;
-    }
+    QPdfWriter writer(&file);
+    writer.setResolution(static_cast<int>(kReferenceDpi));
+    writer.setPageLayout(prepared_.page.pageLayout());
+    writer.setTitle(title);
+    writer.setCreator(QStringLiteral("Vantresa 4.0"));
+    const QString xmp =
+        QStringLiteral(
+            "<?xpacket begin=\"\" id=\"W5M0MpCehiHzreSzNTczkc9d\"?>"
+            "<x:xmpmeta xmlns:x=\"adobe:ns:meta/\"><rdf:RDF xmlns:rdf=\"http://www.w3.org/1999/02/22-rdf-syntax-ns#\">"
+            "<rdf:Description rdf:about=\"\" xmlns:dc=\"http://purl.org/dc/elements/1.1/\">"
+            "<dc:title><rdf:Alt><rdf:li xml:lang=\"x-default\">%1</rdf:li></rdf:Alt></dc:title>"
+            "<dc:description><rdf:Alt><rdf:li xml:lang=\"x-default\">%2</rdf:li></rdf:Alt></dc:description>"
+            "</rdf:Description></rdf:RDF></x:xmpmeta><?xpacket end=\"w\"?>")
+            .arg(title.toHtmlEscaped(), subject.toHtmlEscaped());
+    writer.setDocumentXmpMetadata(xmp.toUtf8());
+    QPainter painter;
+    if (!painter.begin(&writer)) return false;
+    paint(painter, writer);
+    if (!painter.end() || file.error() != QFileDevice::NoError) return false;
     return file.commit();
 }
 
@@ -287,13 +262,12 @@ void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
                 painter.setClipRect(toDevice(placed.clip.intersected(placed.rect)));
                 painter.setFont(reportFont(o));
                 painter.setPen(o.textColor);
-                const int flags = static_cast<int>(o.alignment & Qt::AlignHorizontal_Mask) |
-                                  Qt::AlignVCenter | Qt::TextDontClip | Qt::TextSingleLine;
+                const int flags = static_cast<int>(o.alignment & Qt::AlignHorizontal_Mask) | Qt::AlignVCenter |
+                                  Qt::TextDontClip | Qt::TextSingleLine;
                 for (qsizetype i = 0; i < placed.lines.size(); ++i) {
-                    const QRectF line(
-                        placed.rect.left() + o.padding,
-                        placed.firstLineTop + static_cast<double>(i) * placed.lineHeight,
-                        placed.rect.width() - 2 * o.padding, placed.lineHeight);
+                    const QRectF line(placed.rect.left() + o.padding,
+                                      placed.firstLineTop + static_cast<double>(i) * placed.lineHeight,
+                                      placed.rect.width() - 2 * o.padding, placed.lineHeight);
                     painter.drawText(toDevice(line), flags, placed.lines[i]);
                 }
             }

@@ -38,30 +38,26 @@ exporting::Definition makeDefinition() {
     };
     d.help.title = QStringLiteral("Esportazione archivio movimenti in Microsoft Excel.");
     d.help.text = helpText({
-        QStringLiteral("Il pulsante Esporta archivio consente di esportare tutti i movimenti in "
-                       "entrata e in uscita "
-                       "registrati in un anno solare in un foglio di lavoro di Microsoft Excel, "
-                       "che potr\u00E0 essere aperto "
-                       "con qualsiasi software in grado di gestire i file in formato XLS (ad "
-                       "esempio, con Open Office, "
-                       "Libre Office o Microsoft Office)."),
-        QStringLiteral("Dopo aver aperto la finestra con il riepilogo dei movimenti, \u00E8 "
-                       "sufficiente fare clic sull'icona "
-                       "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto "
-                       "subito rispondendo "
-                       "affermativamente alla domanda successiva."),
         QStringLiteral(
-            "Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
+            "Il pulsante Esporta archivio consente di esportare tutti i movimenti in entrata e in uscita "
+            "registrati in un anno solare in un foglio di lavoro di Microsoft Excel, che potr\u00E0 essere aperto "
+            "con qualsiasi software in grado di gestire i file in formato XLS (ad esempio, con Open Office, "
+            "Libre Office o Microsoft Office)."),
+        QStringLiteral(
+            "Dopo aver aperto la finestra con il riepilogo dei movimenti, \u00E8 sufficiente fare clic sull'icona "
+            "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto subito rispondendo "
+            "affermativamente alla domanda successiva."),
+        QStringLiteral("Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
     });
     return d;
 }
 
 // The record fields behind columns 2 to 20, in column order.
 constexpr mov::Field kPlainFields[] = {
-    mov::Data,           mov::Causale,  mov::Promemoria,  mov::DataSca,      mov::Preavviso,
-    mov::ImportoSegnato, mov::Pagatore, mov::RecapitoPag, mov::CodFisc,      mov::PartitaIva,
-    mov::Categoria,      mov::Email,    mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen,
-    mov::Ricevuta,       mov::Note,     mov::Tariffa,     mov::Saldato,
+    mov::Data,      mov::Causale,     mov::Promemoria,  mov::DataSca,  mov::Preavviso,
+    mov::ImportoSegnato, mov::Pagatore, mov::RecapitoPag, mov::CodFisc, mov::PartitaIva,
+    mov::Categoria, mov::Email,       mov::Pagamento,   mov::Beneficiario, mov::RecapitoBen,
+    mov::Ricevuta,  mov::Note,        mov::Tariffa,     mov::Saldato,
 };
 
 }  // namespace
@@ -85,8 +81,6 @@ QStringList cells(QByteArrayView record) {
     return out;
 }
 
-exporting::Rows rows(const QString& yearFile) {
-    return exporting::fileRows(MovementFile(yearFile).raw(), cells);
-}
+exporting::Rows rows(const QString& yearFile) { return exporting::fileRows(MovementFile(yearFile).raw(), cells); }
 
 }  // namespace vt::expmov
