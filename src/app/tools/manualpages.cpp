@@ -2,6 +2,7 @@
 
 #include "app/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "stats/logic/helppages.h"
 
 namespace vt {
 
@@ -12,6 +13,7 @@ QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
     pages += movementsHelpPages();
+    pages += statsHelpPages();
     return pages;
 }
 
