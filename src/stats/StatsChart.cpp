@@ -1,7 +1,9 @@
 #include "stats/StatsChart.h"
 
+#include <QGuiApplication>
 #include <QLineEdit>
 #include <QPrinter>
+#include <QScreen>
 #include <QShowEvent>
 
 #include "app/Guida.h"
@@ -73,8 +75,14 @@ void StatsChartWindow::setTitle(const QString& title) {
 }
 
 void StatsChartWindow::showEvent(QShowEvent* event) {
-    DialogWindow::showEvent(event);
-    if (prepared_ || event->spontaneous()) return;
+    // A chart window opens maximised rather than at its fixed design size;
+    // without a window manager it takes the whole screen explicitly.
+    QDialog::showEvent(event);  // NOLINT(bugprone-parent-virtual-call)
+    if (event->spontaneous()) return;
+    if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
+        setGeometry(screen->availableGeometry());
+    setWindowState(windowState() | Qt::WindowMaximized);
+    if (prepared_) return;
     prepared_ = true;
     hiddenLabel(QStringLiteral("lblFile"))->setText(trimmed(menuText(QStringLiteral("lblFile"))));
     prepare();
