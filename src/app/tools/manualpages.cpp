@@ -1,6 +1,7 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "balance/logic/helppages.h"
 #include "movements/logic/helppages.h"
 #include "stats/logic/helppages.h"
 
@@ -13,6 +14,7 @@ QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
     pages += movementsHelpPages();
+    pages += balanceHelpPages();
     pages += statsHelpPages();
     return pages;
 }
