@@ -10,7 +10,6 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTemporaryDir>
-#include <cstdio>
 
 #include "app/base/services.h"
 #include "app/uiservices.h"
@@ -99,14 +98,6 @@ BENCHMARK(windowMonthlyChart)->Unit(benchmark::kMillisecond)->Iterations(5);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    vt::bench::TimingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double scan = reporter.timeOf("plainScan");
-    const double window = reporter.timeOf("windowMonthlyChart");
-    if (scan > 0 && window > 0)
-        std::printf("monthly chart ratio: %.2f (target <= 2)\n", window / scan);
-    benchmark::Shutdown();
-    return 0;
+    return vt::bench::runWithRatio(argc, argv, "plainScan", "windowMonthlyChart", "monthly chart",
+                                   "2");
 }
