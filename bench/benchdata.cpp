@@ -4,6 +4,7 @@
 #include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <random>
 
 #include "archive/records.h"
@@ -103,6 +104,19 @@ QString makeClientFile(int count) {
         file.write(r.bytes());
     }
     return path;
+
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TimingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double base = reporter.timeOf(baseline);
+    const double time = reporter.timeOf(measured);
+    if (base > 0 && time > 0)
+        std::printf("%s ratio: %.2f (target <= %s)\n", name, time / base, target);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace vt::bench

@@ -36,4 +36,10 @@ private:
     std::map<std::string, double> times_;
 };
 
+// Runs the program's benchmarks and prints "<name> ratio: X (target <= Y)",
+// the time of the benchmark starting with `measured` over the one starting
+// with `baseline`. Returns the program's exit code.
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target);
+
 }  // namespace vt::bench

@@ -223,7 +223,7 @@ QString TfrmMovimenti::yearFile() const {
     return vt::trimmed(ui->lblFile->text());
 }
 
-void TfrmMovimenti::loadListedLine(const QString& line) {
+void TfrmMovimenti::loadListedLine(const vt::list::ListLine& line) {
     const vt::movsearch::LineMatch match = vt::movsearch::findLine(yearFile(), line);
     if (match.record) loadRecord(*match.record, match.position);
 }

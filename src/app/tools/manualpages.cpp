@@ -5,6 +5,7 @@
 #include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "stats/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
 
 namespace vt {
@@ -19,6 +20,7 @@ QList<HelpPage> manualPages() {
     pages += movementsHelpPages();
     pages += expcli::helpPages();
     pages += balanceHelpPages();
+    pages += statsHelpPages();
     pages += unpaidHelpPages();
     return pages;
 }

@@ -38,8 +38,12 @@ struct ReportObject {
     double frameWidth = 0.2;  // millimetres
     QColor fill;              // invalid: no fill
 
-    // Text (memos only). The text is printed literally, apart from [DATE].
+    // Text (memos only), printed literally: a note or a causale that holds
+    // "[DATE]" prints as typed. Only a memo marked `expandsDate` (a footer
+    // such as "Stampa eseguita in data [DATE]") gets the print date in place
+    // of [DATE].
     QString text;
+    bool expandsDate = false;
     QString fontFamily = QStringLiteral("Arial");
     double fontPoints = 10;
     bool bold = false;
