@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <benchmark/benchmark.h>
 
+#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -12,6 +12,10 @@ namespace vt::bench {
 // Writes a year file of `count` movements with realistic field lengths and
 // returns its path (in a temporary folder that lives until the process ends).
 QString makeYearFile(int count);
+
+// Writes a registry Clienti.pro of `count` cards, alone in its own
+// temporary folder, and returns its path.
+QString makeClientFile(int count);
 
 // The usual console table, keeping each benchmark's real time so that a
 // program can print the ratios its targets are stated in.
@@ -31,5 +35,11 @@ public:
 private:
     std::map<std::string, double> times_;
 };
+
+// Runs the program's benchmarks and prints "<name> ratio: X (target <= Y)",
+// the time of the benchmark starting with `measured` over the one starting
+// with `baseline`. Returns the program's exit code.
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target);
 
 }  // namespace vt::bench

@@ -2,8 +2,10 @@
 
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
+#include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "stats/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
 
 namespace vt {
@@ -16,7 +18,9 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += clientsHelpPages();
     pages += movementsHelpPages();
+    pages += expcli::helpPages();
     pages += balanceHelpPages();
+    pages += statsHelpPages();
     pages += unpaidHelpPages();
     return pages;
 }
