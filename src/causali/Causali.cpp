@@ -1,9 +1,284 @@
 #include "causali/Causali.h"
 
+#include <QShowEvent>
+
+#include "app/Guida.h"
+#include "app/OpenURL.h"
+#include "app/cardfields.h"
+#include "app/conventions.h"
+#include "app/pictures.h"
+#include "archive/codec.h"
+#include "archive/recordfile.h"
+#include "archive/texts.h"
+#include "causali/ExpCausali.h"
+#include "causali/StampaCausale.h"
+#include "causali/TrovaCausali.h"
+#include "causali/logic/helppages.h"
+#include "causali/logic/listcausali.h"
+#include "checks/checkwindows.h"
 #include "ui_Causali.h"
+
+using namespace vt::causali;
+using vt::cards::Move;
+using vt::cards::Step;
+
+namespace {
+// The record holds 250 characters of payment method; the keyboard may
+// bring in 150.
+constexpr int kPaymentTypingLimit = 150;
+}  // namespace
 
 TfrmCausali::TfrmCausali(QWidget* parent) : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmCausali>()) {
     ui->setupUi(this);
+    const struct {
+        QToolButton* button;
+        const char* picture;
+    } pictures[] = {
+        {ui->cmdNuovo, "nuovo"},         {ui->cmdDuplica, "duplica"},      {ui->cmdSalva, "salva"},
+        {ui->cmdTrova, "trova"},         {ui->cmdPrimo, "primo"},          {ui->cmdIndietro, "indietro"},
+        {ui->cmdAvanti, "avanti"},       {ui->cmdUltimo, "ultimo"},        {ui->cmdStampa, "stampa"},
+        {ui->cmdEsporta, "esporta"},     {ui->cmdGuida, "guida"},          {ui->cmdEsci, "esci"},
+        {ui->impPagatore, "importa"},    {ui->impBeneficiario, "importa"}, {ui->chkCodFisc, "controlla"},
+        {ui->chkIva, "controlla"},       {ui->sndEmail, "email"},
+    };
+    for (const auto& p : pictures) p.button->setIcon(vt::icon(QLatin1String(p.picture)));
+
+    vt::installFocusHighlights(this);
+    vt::installHoverHints(this, ui->panInfo);
+    vt::installEnterChain({ui->txtCausale, ui->txtPromemoria, ui->txtImporto, ui->txtPagatore, ui->txtRecapitoPag,
+                           ui->txtCodFisc, ui->txtPartitaIva, ui->txtCategoria, ui->txtEmail, ui->txtPagamento,
+                           ui->txtBeneficiario, ui->txtRecapitoBen, ui->txtNote, ui->txtTariffa});
+    vt::installAmountFilter(ui->txtImporto);
+    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
+    vt::installAfterKeyRelease(ui->txtCodFisc, vt::cards::fiscalCodeAfterKey);
+    vt::installAfterKeyRelease(ui->txtEmail, vt::cards::emailAfterKey);
+    vt::installOnLeave(ui->txtImporto, [this] { txtImportoExit(); });
+
+    connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmCausali::cmdNuovoClick);
+    connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmCausali::cmdDuplicaClick);
+    connect(ui->cmdSalva, &QToolButton::clicked, this, &TfrmCausali::cmdSalvaClick);
+    connect(ui->cmdTrova, &QToolButton::clicked, this, &TfrmCausali::cmdTrovaClick);
+    connect(ui->cmdStampa, &QToolButton::clicked, this, &TfrmCausali::cmdStampaClick);
+    connect(ui->cmdEsporta, &QToolButton::clicked, this, &TfrmCausali::cmdEsportaClick);
+    connect(ui->cmdPrimo, &QToolButton::clicked, this, &TfrmCausali::cmdPrimoClick);
+    connect(ui->cmdIndietro, &QToolButton::clicked, this, &TfrmCausali::cmdIndietroClick);
+    connect(ui->cmdAvanti, &QToolButton::clicked, this, &TfrmCausali::cmdAvantiClick);
+    connect(ui->cmdUltimo, &QToolButton::clicked, this, &TfrmCausali::cmdUltimoClick);
+    connect(ui->cmdGuida, &QToolButton::clicked, this, &TfrmCausali::cmdGuidaClick);
+    connect(ui->cmdEsci, &QToolButton::clicked, this, &TfrmCausali::cmdEsciClick);
+    connect(ui->btnCents, &QPushButton::clicked, this, &TfrmCausali::btnCentsClick);
+    connect(ui->optEntrata, &QRadioButton::clicked, this, &TfrmCausali::optEntrataClick);
+    connect(ui->optUscita, &QRadioButton::clicked, this, &TfrmCausali::optUscitaClick);
+    connect(ui->impPagatore, &QToolButton::clicked, this, &TfrmCausali::impPagatoreClick);
+    connect(ui->impBeneficiario, &QToolButton::clicked, this, &TfrmCausali::impBeneficiarioClick);
+    connect(ui->chkCodFisc, &QToolButton::clicked, this, &TfrmCausali::chkCodFiscClick);
+    connect(ui->chkIva, &QToolButton::clicked, this, &TfrmCausali::chkIvaClick);
+    connect(ui->sndEmail, &QToolButton::clicked, this, &TfrmCausali::sndEmailClick);
+    showDirection(true);
 }
 
 TfrmCausali::~TfrmCausali() = default;
+
+// ---- The card and its plain copy -------------------------------------------
+
+CardTexts TfrmCausali::cardTexts() const {
+    CardTexts c;
+    c.causale = ui->txtCausale->text();
+    c.promemoria = ui->txtPromemoria->text();
+    c.importo = ui->txtImporto->text();
+    c.pagatore = ui->txtPagatore->text();
+    c.recapitoPag = ui->txtRecapitoPag->text();
+    c.codFisc = ui->txtCodFisc->text();
+    c.partitaIva = ui->txtPartitaIva->text();
+    c.categoria = ui->txtCategoria->text();
+    c.email = ui->txtEmail->text();
+    c.pagamento = ui->txtPagamento->text();
+    c.beneficiario = ui->txtBeneficiario->text();
+    c.recapitoBen = ui->txtRecapitoBen->text();
+    c.note = ui->txtNote->text();
+    c.tariffa = ui->txtTariffa->text();
+    c.posizione = ui->lblPosizione->text();
+    c.incoming = ui->optEntrata->isChecked();
+    return c;
+}
+
+void TfrmCausali::setCardTexts(const CardTexts& c) {
+    ui->txtCausale->setText(c.causale);
+    ui->txtPromemoria->setText(c.promemoria);
+    ui->txtImporto->setText(c.importo);
+    ui->txtPagatore->setText(c.pagatore);
+    ui->txtRecapitoPag->setText(c.recapitoPag);
+    ui->txtCodFisc->setText(c.codFisc);
+    ui->txtPartitaIva->setText(c.partitaIva);
+    ui->txtCategoria->setText(c.categoria);
+    ui->txtEmail->setText(c.email);
+    ui->txtPagamento->setText(c.pagamento);
+    ui->txtBeneficiario->setText(c.beneficiario);
+    ui->txtRecapitoBen->setText(c.recapitoBen);
+    ui->txtNote->setText(c.note);
+    ui->txtTariffa->setText(c.tariffa);
+    ui->lblPosizione->setText(c.posizione);
+    (c.incoming ? ui->optEntrata : ui->optUscita)->setChecked(true);
+    showDirection(c.incoming);
+}
+
+void TfrmCausali::loadRecord(const vt::CausaleRecord& record, qint64 position) {
+    CardTexts c = cardTexts();
+    decode(record, position, c);
+    setCardTexts(c);
+}
+
+void TfrmCausali::showDirection(bool incoming) {
+    ui->lblImporto->setText(vt::cards::amountCaption(incoming));
+    QPalette palette = ui->lblImporto->palette();
+    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
+    ui->lblImporto->setPalette(palette);
+}
+
+void TfrmCausali::clearCard() {
+    setCardTexts(clearedCard());
+    ui->txtCausale->setFocus(Qt::OtherFocusReason);
+}
+
+void TfrmCausali::showEvent(QShowEvent* event) {
+    vt::ScreenWindow::showEvent(event);
+    // Opening the archive starts on a new card; a window coming back from
+    // the task bar keeps what it shows.
+    if (!event->spontaneous()) clearCard();
+}
+
+// ---- Fields ------------------------------------------------------------------
+
+void TfrmCausali::txtImportoExit() { btnCentsClick(); }
+
+void TfrmCausali::btnCentsClick() { ui->txtImporto->setText(vt::normalizeAmount(ui->txtImporto->text())); }
+
+void TfrmCausali::optEntrataClick() { showDirection(true); }
+void TfrmCausali::optUscitaClick() { showDirection(false); }
+
+// ---- Commands --------------------------------------------------------------
+
+void TfrmCausali::cmdNuovoClick() { clearCard(); }
+
+QWidget* TfrmCausali::fieldWidget(CheckField field) const {
+    switch (field) {
+        case CheckField::Causale:
+            return ui->txtCausale;
+        case CheckField::Pagatore:
+            return ui->txtPagatore;
+        case CheckField::Beneficiario:
+            return ui->txtBeneficiario;
+    }
+    return nullptr;
+}
+
+void TfrmCausali::cmdSalvaClick() {
+    btnCentsClick();
+    const CardTexts card = cardTexts();
+    if (const auto failed = firstFailingCheck(card)) {
+        vt::warning(this, failed->message);
+        if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    const vt::CausaliFile file(vt::causaliFilePath());
+    const vt::CausaleRecord record = encode(card);
+    if (const auto at = vt::cards::storedPosition(card.posizione)) {
+        if (!file.overwrite(*at, record)) {
+            vt::error(this, vt::cards::accessFailureMessage());
+            return;
+        }
+        ui->lblPosizione->setText(QString::number(*at));
+        vt::information(this, vt::cards::kUpdated);
+        return;
+    }
+    const auto appended = file.append(record);
+    if (!appended) {
+        vt::error(this, vt::cards::accessFailureMessage());
+        return;
+    }
+    ui->lblPosizione->setText(QString::number(appended.value()));
+    vt::information(this, vt::cards::kInserted);
+}
+
+void TfrmCausali::cmdDuplicaClick() {
+    CardTexts card = cardTexts();
+    if (!duplicate(card)) {
+        vt::warning(this, vt::cards::kDuplicateNeedsStoredCard);
+        return;
+    }
+    setCardTexts(card);
+    if (!vt::CausaliFile(vt::causaliFilePath()).touch()) {
+        vt::warning(this, vt::cards::accessFailureMessage());
+        return;
+    }
+    ui->txtCausale->setFocus(Qt::OtherFocusReason);
+    vt::information(this, vt::cards::duplicatedMessage());
+}
+
+void TfrmCausali::navigate(Move move) {
+    const vt::CausaliFile file(vt::causaliFilePath());
+    const auto count = file.count();
+    if (!count) {
+        vt::error(this, vt::cards::accessFailureMessage());
+        return;
+    }
+    const Step step = vt::cards::decideMove(move, ui->lblPosizione->text(), count.value());
+    switch (step.kind) {
+        case Step::Kind::Nothing:
+            return;
+        case Step::Kind::EmptyArchiveClear:
+            ui->lblPosizione->clear();
+            [[fallthrough]];
+        case Step::Kind::EmptyArchive:
+            vt::information(this, vt::cards::kEmptyArchive);
+            return;
+        case Step::Kind::Load: {
+            const auto record = file.read(step.position);
+            if (!record) {
+                vt::error(this, vt::cards::accessFailureMessage());
+                return;
+            }
+            loadRecord(record.value(), step.position);
+            return;
+        }
+    }
+}
+
+void TfrmCausali::cmdPrimoClick() { navigate(Move::First); }
+void TfrmCausali::cmdIndietroClick() { navigate(Move::Previous); }
+void TfrmCausali::cmdAvantiClick() { navigate(Move::Next); }
+void TfrmCausali::cmdUltimoClick() { navigate(Move::Last); }
+
+void TfrmCausali::cmdTrovaClick() {
+    vt::openDialog<TfrmTrovaCausali>(this, [](TfrmTrovaCausali& d) { d.setMemory(vt::causlist::kIntoCausaleCard); });
+}
+
+void TfrmCausali::cmdStampaClick() { vt::openDialog<TfrmStampaCausale>(this); }
+
+void TfrmCausali::cmdEsportaClick() { vt::openDialog<TfrmExpCausali>(this); }
+
+void TfrmCausali::cmdGuidaClick() { vt::showHelp(this, vt::causaliHelpPage()); }
+
+void TfrmCausali::cmdEsciClick() { close(); }
+
+// ---- Fields with their own buttons -------------------------------------------
+
+void TfrmCausali::chkCodFiscClick() { vt::openFiscalCodeCheck(this, vt::trimmed(ui->txtCodFisc->text())); }
+
+void TfrmCausali::chkIvaClick() { vt::openVatNumberCheck(this, vt::trimmed(ui->txtPartitaIva->text())); }
+
+void TfrmCausali::sndEmailClick() {
+    const auto target = vt::cards::mailTarget(ui->txtEmail->text());
+    if (!target) {
+        vt::warning(this, kEmailMissing);
+        ui->txtEmail->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    TMisc::Open(*target);
+}
+
+// The registry picker fills payer or beneficiary; it is wired where the
+// registry's windows are built.
+void TfrmCausali::impPagatoreClick() {}
+void TfrmCausali::impBeneficiarioClick() {}

@@ -12,6 +12,8 @@
 #include "archive/codec.h"
 #include "archive/recordfile.h"
 #include "archive/texts.h"
+#include "causali/TrovaCausali.h"
+#include "causali/logic/card.h"
 #include "checks/checkwindows.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Calendario.h"
@@ -484,7 +486,16 @@ void TfrmMovimenti::sndEmailClick() {
 
 // ---- Windows built elsewhere -------------------------------------------------
 
-void TfrmMovimenti::impCausaleClick() {}
+void TfrmMovimenti::impCausaleClick() {
+    vt::openDialog<TfrmTrovaCausali>(this, [this](TfrmTrovaCausali& list) {
+        list.setMemory(QStringLiteral("movimenti"));
+        list.setMovementImport([this](const vt::CausaleRecord& causale) {
+            CardTexts c = cardTexts();
+            vt::causali::importInto(causale, c);
+            setCardTexts(c);
+        });
+    });
+}
 void TfrmMovimenti::impPagatoreClick() {}
 void TfrmMovimenti::impBeneficiarioClick() {}
 void TfrmMovimenti::cmdTrovaClick() {

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "archive/cardrules.h"
 #include "archive/records.h"
 
 // The movement card editor's rules, on a plain copy of its controls: what a
@@ -25,14 +26,11 @@ struct CardTexts {
     bool operator==(const CardTexts&) const = default;
 };
 
-// Captions of the amount field, black for an incoming movement and red for
-// an outgoing one.
-inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
-inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
-inline QString amountCaption(bool incoming) { return incoming ? kCaptionIncoming : kCaptionOutgoing; }
-
-// "+" or "-" (by direction) before the trimmed amount.
-QString signedAmount(const QString& amount, bool incoming);
+// The rules every card editor shares.
+using cards::amountCaption;
+using cards::kCaptionIncoming;
+using cards::kCaptionOutgoing;
+using cards::signedAmount;
 
 // A new card dated `today`: days of notice 0, amount 0,00, incoming, not
 // settled, everything else empty.
@@ -51,50 +49,26 @@ void decode(const MovementRecord& record, qint64 position, CardTexts& card);
 
 // The first save check that fails: what to say, in which form, and which
 // field gets the focus.
-struct Check {
-    enum class Field { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
-    enum class Kind { Warning, Notice };
-    Field field;
-    Kind kind;
-    QString message;
-};
+enum class CheckField { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
+using Check = cards::SaveCheck<CheckField>;
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
 // Messages of saving, navigating and duplicating.
-QString accessFailureMessage();
-inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-inline const QString kUpdated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata inserita "
-    "in archivio.");
-QString duplicatedMessage();
+using cards::accessFailureMessage;
+using cards::duplicatedMessage;
+using cards::kDuplicateNeedsStoredCard;
+using cards::kEmptyArchive;
+using cards::kInserted;
+using cards::kUpdated;
 inline const QString kEmailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
 
-// The position a save writes to: the stored card's position, or nothing for
-// a new card (which is appended).
-std::optional<qint64> storedPosition(const QString& posizione);
+using cards::storedPosition;
 
 // ---- Navigation -----------------------------------------------------------
 
-enum class Move { First, Previous, Next, Last };
-
-struct Step {
-    enum class Kind {
-        Nothing,           // at an end of the file: no change, no message
-        Load,              // show the record at `position`
-        EmptyArchive,      // say the archive is empty
-        EmptyArchiveClear  // the same, and empty lblPosizione first
-    };
-    Kind kind = Kind::Nothing;
-    qint64 position = 0;
-    bool operator==(const Step&) const = default;
-};
-
-// Where a navigation button leads from the card at `posizione` in a file of
-// `count` records.
-Step decideMove(Move move, const QString& posizione, qint64 count);
+using cards::decideMove;
+using cards::Move;
+using cards::Step;
 
 // ---- Duplicating and the small field rules --------------------------------
 
@@ -103,13 +77,9 @@ Step decideMove(Move move, const QString& posizione, qint64 count);
 // card that is not stored yet.
 bool duplicate(CardTexts& card, const QDate& today);
 
-// The fiscal code field after a key release: trimmed and upper-cased.
-QString fiscalCodeAfterKey(const QString& text);
-// The e-mail field after a key release: trimmed.
-QString emailAfterKey(const QString& text);
-// What the desktop is asked to open for an e-mail, or nothing when the
-// address is blank.
-std::optional<QString> mailTarget(const QString& email);
+using cards::emailAfterKey;
+using cards::fiscalCodeAfterKey;
+using cards::mailTarget;
 
 // Date picker targets.
 inline const QString kPickOperationDate = QStringLiteral("movimenti_data");

@@ -3,9 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "app/logic/helppage.h"
+#include "archive/recordfile.h"
 #include "output/logic/spreadsheet.h"
 
 namespace vt::exporting {
@@ -63,5 +65,11 @@ QString failureNotice();
 // The worksheet made of a definition's columns and the grid's rows (the
 // row-number column left out).
 sheet::Sheet worksheet(const Definition& definition, const QList<QStringList>& gridRows);
+
+// One row per record of an archive file, in file order, made by `cells`. A
+// missing file is created empty; an empty file leaves the grid as designed;
+// a read that fails stops there, keeping the rows read so far; a file that
+// grew since it was counted still gives the counted rows.
+Rows recordRows(const RecordFile& file, const std::function<QStringList(QByteArrayView record)>& cells);
 
 }  // namespace vt::exporting

@@ -1,0 +1,87 @@
+#pragma once
+
+#include <QString>
+#include <optional>
+
+#include "archive/records.h"
+
+// What every card editor of an archive file does the same way: where the
+// navigation buttons lead, where a save writes, the direction of the radio
+// pair, the shape of a failing save check and the messages of saving,
+// browsing and duplicating.
+namespace vt::cards {
+
+// Captions of the amount field, black for an incoming amount and red for
+// an outgoing one.
+inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
+inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
+inline QString amountCaption(bool incoming) { return incoming ? kCaptionIncoming : kCaptionOutgoing; }
+
+// "+" or "-" (by direction) before the trimmed amount.
+QString signedAmount(const QString& amount, bool incoming);
+
+// The radio pair after reading the two flags of a record, starting from
+// `current`: "Entrata" decides when it is readable and "Uscita" overrides
+// it when set; a flag that holds neither "Sì" nor "No" changes nothing.
+bool incomingFromFlags(Flag entrata, Flag uscita, bool current);
+
+// The first save check that fails: what to say, in which form, and which
+// field gets the focus.
+template <typename FieldEnum>
+struct SaveCheck {
+    using Field = FieldEnum;
+    enum class Kind { Warning, Notice };
+    Field field;
+    Kind kind;
+    QString message;
+};
+
+// "Attenzione: per salvare la scheda è necessario indicare " + `what`.
+QString missingFieldMessage(const QString& what);
+template <typename FieldEnum>
+SaveCheck<FieldEnum> missingField(FieldEnum field, const QString& what) {
+    return {field, SaveCheck<FieldEnum>::Kind::Warning, missingFieldMessage(what)};
+}
+
+// Messages of saving, navigating and duplicating.
+QString accessFailureMessage();
+inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+inline const QString kUpdated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
+inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
+    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata inserita "
+    "in archivio.");
+QString duplicatedMessage();
+
+// The position a save writes to: the stored card's position, or nothing for
+// a new card (which is appended).
+std::optional<qint64> storedPosition(const QString& posizione);
+
+enum class Move { First, Previous, Next, Last };
+
+struct Step {
+    enum class Kind {
+        Nothing,           // at an end of the file: no change, no message
+        Load,              // show the record at `position`
+        EmptyArchive,      // say the archive is empty
+        EmptyArchiveClear  // the same, and empty lblPosizione first
+    };
+    Kind kind = Kind::Nothing;
+    qint64 position = 0;
+    bool operator==(const Step&) const = default;
+};
+
+// Where a navigation button leads from the card at `posizione` in a file of
+// `count` records.
+Step decideMove(Move move, const QString& posizione, qint64 count);
+
+// The fiscal code field after a key release: trimmed and upper-cased.
+QString fiscalCodeAfterKey(const QString& text);
+// The e-mail field after a key release: trimmed.
+QString emailAfterKey(const QString& text);
+// What the desktop is asked to open for an e-mail, or nothing when the
+// address is blank.
+std::optional<QString> mailTarget(const QString& email);
+
+}  // namespace vt::cards
