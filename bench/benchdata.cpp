@@ -1,8 +1,10 @@
 #include "benchdata.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <random>
 
 #include "archive/records.h"
@@ -10,19 +12,61 @@
 
 namespace vt::bench {
 
+namespace {
+const QStringList& sampleCausali() {
+    static const QStringList causali{QStringLiteral("Affitto locali ufficio di via Roma"),
+                                     QStringLiteral("Fornitura energia elettrica bimestrale"),
+                                     QStringLiteral("Consulenza fiscale e tributaria trimestrale"),
+                                     QStringLiteral("Parcella per prestazione professionale"),
+                                     QStringLiteral("Canone assistenza software gestionale")};
+    return causali;
+}
+const QStringList& sampleNames() {
+    static const QStringList names{QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi S.r.l."),
+                                   QStringLiteral("Verdi Giuseppina e figli S.n.c."),
+                                   QStringLiteral("Studio Associato Esposito & Colombo"),
+                                   QStringLiteral("Società Cooperativa Sociale L'Aurora")};
+    return names;
+}
+}  // namespace
+
+QString makeCausaliFolder(int count) {
+    static QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("causali-%1").arg(count)) + u'/';
+    const QString path = folder + QStringLiteral("Causali.pro");
+    if (QFile::exists(path)) return folder;
+    QDir().mkpath(folder);
+    const QStringList& causali = sampleCausali();
+    const QStringList& names = sampleNames();
+    std::mt19937 random(11);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int i = 0; i < count; ++i) {
+        CausaleRecord r;
+        const bool in = random() % 2 == 0;
+        r.setFlag(cau::Entrata, in);
+        r.setFlag(cau::Uscita, !in);
+        r.setText(cau::Causale, causali[static_cast<int>(random() % causali.size())] + QStringLiteral(" n. %1").arg(i));
+        r.setText(cau::Promemoria, QStringLiteral("Rata mensile, pagamento con bonifico"));
+        const QString amount = normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
+        r.setText(cau::Importo, amount);
+        r.setText(cau::ImportoSegnato, (in ? u'+' : u'-') + amount);
+        r.setText(cau::Pagatore, names[static_cast<int>(random() % names.size())]);
+        r.setText(cau::Beneficiario, names[static_cast<int>(random() % names.size())]);
+        r.setText(cau::Email, QStringLiteral("amministrazione@example.it"));
+        r.setText(cau::Pagamento, QStringLiteral("Bonifico bancario"));
+        r.setText(cau::Note, QStringLiteral("Nessuna nota particolare per questa causale."));
+        file.write(r.bytes());
+    }
+    return folder;
+}
+
 QString makeYearFile(int count) {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench-%1.eur").arg(count));
     if (QFile::exists(path)) return path;
-    const QStringList causali{QStringLiteral("Affitto locali ufficio di via Roma"),
-                              QStringLiteral("Fornitura energia elettrica bimestrale"),
-                              QStringLiteral("Consulenza fiscale e tributaria trimestrale"),
-                              QStringLiteral("Parcella per prestazione professionale"),
-                              QStringLiteral("Canone assistenza software gestionale")};
-    const QStringList names{QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi S.r.l."),
-                            QStringLiteral("Verdi Giuseppina e figli S.n.c."),
-                            QStringLiteral("Studio Associato Esposito & Colombo"),
-                            QStringLiteral("Società Cooperativa Sociale L'Aurora")};
+    const QStringList& causali = sampleCausali();
+    const QStringList& names = sampleNames();
     std::mt19937 random(7);
     QFile file(path);
     file.open(QIODevice::WriteOnly);
@@ -49,6 +93,19 @@ QString makeYearFile(int count) {
         file.write(r.bytes());
     }
     return path;
+}
+
+int runWithRatio(int argc, char** argv, const char* measured, const char* reference, const char* label,
+                 const char* target) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TimingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double base = reporter.timeOf(reference);
+    const double time = reporter.timeOf(measured);
+    if (base > 0 && time > 0) std::printf("%s ratio: %.2f (target <= %s)\n", label, time / base, target);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace vt::bench

@@ -13,6 +13,10 @@ namespace vt::bench {
 // returns its path (in a temporary folder that lives until the process ends).
 QString makeYearFile(int count);
 
+// Writes "Causali.pro" of `count` causali into a folder of its own and
+// returns the folder (ending with '/'), to be used as the program folder.
+QString makeCausaliFolder(int count);
+
 // The usual console table, keeping each benchmark's real time so that a
 // program can print the ratios its targets are stated in.
 class TimingReporter : public benchmark::ConsoleReporter {
@@ -31,5 +35,11 @@ public:
 private:
     std::map<std::string, double> times_;
 };
+
+// Runs the benchmarks named on the command line (all by default) and prints
+// "<label> ratio: X (target <= T)", X being the time of `measured` over
+// the time of `reference`.
+int runWithRatio(int argc, char** argv, const char* measured, const char* reference, const char* label,
+                 const char* target);
 
 }  // namespace vt::bench

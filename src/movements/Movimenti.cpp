@@ -7,6 +7,7 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/base/services.h"
+#include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
@@ -26,6 +27,12 @@
 #include "ui_Movimenti.h"
 
 using namespace vt::card;
+
+namespace {
+// The record holds 250 characters of payment method; the keyboard may
+// bring in 150 (a picker may bring more).
+constexpr int kPaymentTypingLimit = 150;
+}  // namespace
 
 // ---- Look -----------------------------------------------------------------
 
@@ -106,11 +113,12 @@ TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     vt::installDigitFilter(ui->txtPreavviso);
     vt::installDigitFilter(ui->txtPartitaIva);
     vt::installAmountFilter(ui->txtImporto);
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->txtData), static_cast<QWidget*>(ui->txtDataSca),
-          static_cast<QWidget*>(ui->txtImporto), static_cast<QWidget*>(ui->txtCodFisc),
-          static_cast<QWidget*>(ui->txtEmail), static_cast<QWidget*>(ui->txtPagamento)})
-        w->installEventFilter(this);
+    ui->txtData->installEventFilter(this);
+    ui->txtDataSca->installEventFilter(this);
+    vt::installOnLeave(ui->txtImporto, [this] { txtImportoExit(); });
+    vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
+    vt::installAfterKeyRelease(ui->txtCodFisc, fiscalCodeAfterKey);
+    vt::installAfterKeyRelease(ui->txtEmail, emailAfterKey);
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmMovimenti::cmdNuovoClick);
     connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmMovimenti::cmdDuplicaClick);
@@ -256,21 +264,12 @@ void TfrmMovimenti::showEvent(QShowEvent* event) {
 // ---- Keys ------------------------------------------------------------------
 
 namespace {
-constexpr int kPaymentTypingLimit = 150;
-
 bool isModifierOnly(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
            key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
            key == Qt::Key_NumLock;
 }
 
-// Replaces a field's text without moving the caret more than needed.
-void replaceKeepingCaret(QLineEdit* field, const QString& text) {
-    if (field->text() == text) return;
-    const int caret = field->cursorPosition();
-    field->setText(text);
-    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-}
 }  // namespace
 
 bool TfrmMovimenti::eventFilter(QObject* watched, QEvent* event) {
@@ -287,32 +286,6 @@ bool TfrmMovimenti::eventFilter(QObject* watched, QEvent* event) {
         else
             openDatePicker(field);
         return true;
-    }
-    if (watched == ui->txtImporto && event->type() == QEvent::FocusOut) {
-        // Leaving the field, not a context menu or another window taking
-        // the keyboard for a moment (the user may be about to paste).
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            txtImportoExit();
-        return false;
-    }
-    if (watched == ui->txtPagamento && event->type() == QEvent::KeyPress) {
-        // The record holds more than may be typed here: a picker may bring
-        // up to the record's capacity, the keyboard only kPaymentTypingLimit.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        if (typed.isEmpty() || typed.front().unicode() < 32 || typed.front().unicode() == 127 ||
-            key->modifiers().testFlag(Qt::ControlModifier))
-            return false;
-        const qsizetype kept =
-            ui->txtPagamento->text().size() - ui->txtPagamento->selectedText().size();
-        return kept + typed.size() > kPaymentTypingLimit;
-    }
-    if (event->type() == QEvent::KeyRelease) {
-        if (watched == ui->txtCodFisc)
-            replaceKeepingCaret(ui->txtCodFisc, fiscalCodeAfterKey(ui->txtCodFisc->text()));
-        if (watched == ui->txtEmail)
-            replaceKeepingCaret(ui->txtEmail, emailAfterKey(ui->txtEmail->text()));
     }
     return false;
 }
