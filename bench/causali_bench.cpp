@@ -38,7 +38,8 @@ void plainScan(benchmark::State& state) {
     for (auto _ : state) {
         qsizetype chars = 0;
         file.scan([&](qint64, QByteArrayView r) {
-            for (auto f : {vt::cau::Causale, vt::cau::Pagatore, vt::cau::Beneficiario, vt::cau::ImportoSegnato})
+            for (auto f : {vt::cau::Causale, vt::cau::Pagatore, vt::cau::Beneficiario,
+                           vt::cau::ImportoSegnato})
                 chars += vt::readField(r, kFields[f]).size();
             return true;
         });
@@ -55,7 +56,8 @@ public:
     int run(QDialog& dialog) override {
         dialog.show();
         QApplication::processEvents();
-        if (auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstRecords"))) lines = list->count();
+        if (auto* list = dialog.findChild<QListWidget*>(QStringLiteral("lstRecords")))
+            lines = list->count();
         return 0;
     }
 };

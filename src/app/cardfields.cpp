@@ -1,7 +1,7 @@
 #include "app/cardfields.h"
 
-#include <QEvent>
 #include <QClipboard>
+#include <QEvent>
 #include <QFocusEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
@@ -28,7 +28,9 @@ public:
     }
 
 private:
-    qsizetype room() const { return limit_ - (field_->text().size() - field_->selectedText().size()); }
+    qsizetype room() const {
+        return limit_ - (field_->text().size() - field_->selectedText().size());
+    }
 
     bool pasteWithinLimit() {
         // Only as much of the clipboard as still fits.
@@ -64,7 +66,8 @@ private:
 
 class OnLeave : public QObject {
 public:
-    OnLeave(QLineEdit* field, std::function<void()> leave) : QObject(field), leave_(std::move(leave)) {}
+    OnLeave(QLineEdit* field, std::function<void()> leave)
+        : QObject(field), leave_(std::move(leave)) {}
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::FocusOut) return false;
@@ -79,7 +82,9 @@ private:
 
 }  // namespace
 
-void installTypingLimit(QLineEdit* field, int limit) { field->installEventFilter(new TypingLimit(field, limit)); }
+void installTypingLimit(QLineEdit* field, int limit) {
+    field->installEventFilter(new TypingLimit(field, limit));
+}
 
 void installAfterKeyRelease(QLineEdit* field, std::function<QString(const QString&)> rule) {
     field->installEventFilter(new AfterKeyRelease(field, std::move(rule)));

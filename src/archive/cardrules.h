@@ -15,7 +15,9 @@ namespace vt::cards {
 // an outgoing one.
 inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
 inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
-inline QString amountCaption(bool incoming) { return incoming ? kCaptionIncoming : kCaptionOutgoing; }
+inline QString amountCaption(bool incoming) {
+    return incoming ? kCaptionIncoming : kCaptionOutgoing;
+}
 
 // "+" or "-" (by direction) before the trimmed amount.
 QString signedAmount(const QString& amount, bool incoming);
@@ -45,12 +47,14 @@ SaveCheck<FieldEnum> missingField(FieldEnum field, const QString& what) {
 
 // Messages of saving, navigating and duplicating.
 QString accessFailureMessage();
-inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
+inline const QString kInserted =
+    QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
 inline const QString kUpdated =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
 inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
 inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata inserita "
+    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 "
+    "stata inserita "
     "in archivio.");
 QString duplicatedMessage();
 

@@ -28,26 +28,31 @@ namespace {
 constexpr int kPaymentTypingLimit = 150;
 }  // namespace
 
-TfrmCausali::TfrmCausali(QWidget* parent) : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmCausali>()) {
+TfrmCausali::TfrmCausali(QWidget* parent)
+    : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmCausali>()) {
     ui->setupUi(this);
     const struct {
         QToolButton* button;
         const char* picture;
     } pictures[] = {
-        {ui->cmdNuovo, "nuovo"},         {ui->cmdDuplica, "duplica"},      {ui->cmdSalva, "salva"},
-        {ui->cmdTrova, "trova"},         {ui->cmdPrimo, "primo"},          {ui->cmdIndietro, "indietro"},
-        {ui->cmdAvanti, "avanti"},       {ui->cmdUltimo, "ultimo"},        {ui->cmdStampa, "stampa"},
-        {ui->cmdEsporta, "esporta"},     {ui->cmdGuida, "guida"},          {ui->cmdEsci, "esci"},
-        {ui->impPagatore, "importa"},    {ui->impBeneficiario, "importa"}, {ui->chkCodFisc, "controlla"},
-        {ui->chkIva, "controlla"},       {ui->sndEmail, "email"},
+        {ui->cmdNuovo, "nuovo"},       {ui->cmdDuplica, "duplica"},
+        {ui->cmdSalva, "salva"},       {ui->cmdTrova, "trova"},
+        {ui->cmdPrimo, "primo"},       {ui->cmdIndietro, "indietro"},
+        {ui->cmdAvanti, "avanti"},     {ui->cmdUltimo, "ultimo"},
+        {ui->cmdStampa, "stampa"},     {ui->cmdEsporta, "esporta"},
+        {ui->cmdGuida, "guida"},       {ui->cmdEsci, "esci"},
+        {ui->impPagatore, "importa"},  {ui->impBeneficiario, "importa"},
+        {ui->chkCodFisc, "controlla"}, {ui->chkIva, "controlla"},
+        {ui->sndEmail, "email"},
     };
     for (const auto& p : pictures) p.button->setIcon(vt::icon(QLatin1String(p.picture)));
 
     vt::installFocusHighlights(this);
     vt::installHoverHints(this, ui->panInfo);
-    vt::installEnterChain({ui->txtCausale, ui->txtPromemoria, ui->txtImporto, ui->txtPagatore, ui->txtRecapitoPag,
-                           ui->txtCodFisc, ui->txtPartitaIva, ui->txtCategoria, ui->txtEmail, ui->txtPagamento,
-                           ui->txtBeneficiario, ui->txtRecapitoBen, ui->txtNote, ui->txtTariffa});
+    vt::installEnterChain({ui->txtCausale, ui->txtPromemoria, ui->txtImporto, ui->txtPagatore,
+                           ui->txtRecapitoPag, ui->txtCodFisc, ui->txtPartitaIva, ui->txtCategoria,
+                           ui->txtEmail, ui->txtPagamento, ui->txtBeneficiario, ui->txtRecapitoBen,
+                           ui->txtNote, ui->txtTariffa});
     vt::installAmountFilter(ui->txtImporto);
     vt::installDigitFilter(ui->txtPartitaIva);
     vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
@@ -150,16 +155,26 @@ void TfrmCausali::showEvent(QShowEvent* event) {
 
 // ---- Fields ------------------------------------------------------------------
 
-void TfrmCausali::txtImportoExit() { btnCentsClick(); }
+void TfrmCausali::txtImportoExit() {
+    btnCentsClick();
+}
 
-void TfrmCausali::btnCentsClick() { ui->txtImporto->setText(vt::normalizeAmount(ui->txtImporto->text())); }
+void TfrmCausali::btnCentsClick() {
+    ui->txtImporto->setText(vt::normalizeAmount(ui->txtImporto->text()));
+}
 
-void TfrmCausali::optEntrataClick() { showDirection(true); }
-void TfrmCausali::optUscitaClick() { showDirection(false); }
+void TfrmCausali::optEntrataClick() {
+    showDirection(true);
+}
+void TfrmCausali::optUscitaClick() {
+    showDirection(false);
+}
 
 // ---- Commands --------------------------------------------------------------
 
-void TfrmCausali::cmdNuovoClick() { clearCard(); }
+void TfrmCausali::cmdNuovoClick() {
+    clearCard();
+}
 
 QWidget* TfrmCausali::fieldWidget(CheckField field) const {
     switch (field) {
@@ -245,28 +260,49 @@ void TfrmCausali::navigate(Move move) {
     }
 }
 
-void TfrmCausali::cmdPrimoClick() { navigate(Move::First); }
-void TfrmCausali::cmdIndietroClick() { navigate(Move::Previous); }
-void TfrmCausali::cmdAvantiClick() { navigate(Move::Next); }
-void TfrmCausali::cmdUltimoClick() { navigate(Move::Last); }
-
-void TfrmCausali::cmdTrovaClick() {
-    vt::openDialog<TfrmTrovaCausali>(this, [](TfrmTrovaCausali& d) { d.setMemory(vt::causlist::kIntoCausaleCard); });
+void TfrmCausali::cmdPrimoClick() {
+    navigate(Move::First);
+}
+void TfrmCausali::cmdIndietroClick() {
+    navigate(Move::Previous);
+}
+void TfrmCausali::cmdAvantiClick() {
+    navigate(Move::Next);
+}
+void TfrmCausali::cmdUltimoClick() {
+    navigate(Move::Last);
 }
 
-void TfrmCausali::cmdStampaClick() { vt::openDialog<TfrmStampaCausale>(this); }
+void TfrmCausali::cmdTrovaClick() {
+    vt::openDialog<TfrmTrovaCausali>(
+        this, [](TfrmTrovaCausali& d) { d.setMemory(vt::causlist::kIntoCausaleCard); });
+}
 
-void TfrmCausali::cmdEsportaClick() { vt::openDialog<TfrmExpCausali>(this); }
+void TfrmCausali::cmdStampaClick() {
+    vt::openDialog<TfrmStampaCausale>(this);
+}
 
-void TfrmCausali::cmdGuidaClick() { vt::showHelp(this, vt::causaliHelpPage()); }
+void TfrmCausali::cmdEsportaClick() {
+    vt::openDialog<TfrmExpCausali>(this);
+}
 
-void TfrmCausali::cmdEsciClick() { close(); }
+void TfrmCausali::cmdGuidaClick() {
+    vt::showHelp(this, vt::causaliHelpPage());
+}
+
+void TfrmCausali::cmdEsciClick() {
+    close();
+}
 
 // ---- Fields with their own buttons -------------------------------------------
 
-void TfrmCausali::chkCodFiscClick() { vt::openFiscalCodeCheck(this, vt::trimmed(ui->txtCodFisc->text())); }
+void TfrmCausali::chkCodFiscClick() {
+    vt::openFiscalCodeCheck(this, vt::trimmed(ui->txtCodFisc->text()));
+}
 
-void TfrmCausali::chkIvaClick() { vt::openVatNumberCheck(this, vt::trimmed(ui->txtPartitaIva->text())); }
+void TfrmCausali::chkIvaClick() {
+    vt::openVatNumberCheck(this, vt::trimmed(ui->txtPartitaIva->text()));
+}
 
 void TfrmCausali::sndEmailClick() {
     const auto target = vt::cards::mailTarget(ui->txtEmail->text());

@@ -3,6 +3,9 @@
 #include "archive/recordfile.h"
 #include "causali/logic/exportcausali.h"
 
-TfrmExpCausali::TfrmExpCausali(QWidget* owner) : vt::ExportWindow(owner, vt::expcau::definition()) {}
+TfrmExpCausali::TfrmExpCausali(QWidget* owner)
+    : vt::ExportWindow(owner, vt::expcau::definition()) {}
 
-vt::exporting::Rows TfrmExpCausali::loadRows() { return vt::expcau::rows(vt::causaliFilePath()); }
+vt::exporting::Rows TfrmExpCausali::loadRows() {
+    return vt::expcau::rows(vt::causaliFilePath());
+}

@@ -5,7 +5,8 @@
 #include "ui_StampaCausale.h"
 
 TfrmStampaCausale::TfrmStampaCausale(QWidget* owner)
-    : vt::CardPrintWindow(owner, vt::cauprint::sheet()), ui(std::make_unique<Ui::TfrmStampaCausale>()) {
+    : vt::CardPrintWindow(owner, vt::cauprint::sheet()),
+      ui(std::make_unique<Ui::TfrmStampaCausale>()) {
     ui->setupUi(this);
     setUpControls();
 }

@@ -19,14 +19,19 @@ TfrmTrovaCausali::TfrmTrovaCausali(QWidget* owner)
     for (QPushButton* b : {ui->btnTrova, ui->btnStampa, ui->btnChiudi}) b->setAutoDefault(false);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmTrovaCausali::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmTrovaCausali::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmTrovaCausali::lstRecordsDblClick);
+    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this,
+            &TfrmTrovaCausali::lstRecordsDblClick);
 }
 
 TfrmTrovaCausali::~TfrmTrovaCausali() = default;
 
-QString TfrmTrovaCausali::printTitle() { return vt::causlist::caption(); }
+QString TfrmTrovaCausali::printTitle() {
+    return vt::causlist::caption();
+}
 
-void TfrmTrovaCausali::setMemory(const QString& memory) { ui->lblMemory->setText(memory); }
+void TfrmTrovaCausali::setMemory(const QString& memory) {
+    ui->lblMemory->setText(memory);
+}
 
 void TfrmTrovaCausali::showEvent(QShowEvent* event) {
     vt::DialogWindow::showEvent(event);
@@ -58,7 +63,9 @@ void TfrmTrovaCausali::lstRecordsDblClick() {
     closeWindow();
 }
 
-void TfrmTrovaCausali::btnStampaClick() { vt::printList(this, printTitle(), vt::recordListLines(ui->lstRecords)); }
+void TfrmTrovaCausali::btnStampaClick() {
+    vt::printList(this, printTitle(), vt::recordListLines(ui->lstRecords));
+}
 
 void TfrmTrovaCausali::closeWindow() {
     ui->lstRecords->clear();

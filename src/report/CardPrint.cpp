@@ -55,10 +55,13 @@ QPixmap printerPicture() {
 }  // namespace
 
 CardPrintWindow::CardPrintWindow(QWidget* owner, report::CardSheet sheet)
-    : DialogWindow(owner, Centre::Owner), sheet_(std::move(sheet)), repDocumento_(report::cardSheetLayout(sheet_)) {}
+    : DialogWindow(owner, Centre::Owner),
+      sheet_(std::move(sheet)),
+      repDocumento_(report::cardSheetLayout(sheet_)) {}
 
 void CardPrintWindow::setUpControls() {
-    if (auto* picture = findChild<QLabel*>(QStringLiteral("imgStampante"))) picture->setPixmap(printerPicture());
+    if (auto* picture = findChild<QLabel*>(QStringLiteral("imgStampante")))
+        picture->setPixmap(printerPicture());
     if (auto* b = findChild<QPushButton*>(QStringLiteral("btnStampa")))
         connect(b, &QPushButton::clicked, this, &CardPrintWindow::btnStampaClick);
     if (auto* b = findChild<QPushButton*>(QStringLiteral("btnAnnulla")))
@@ -68,12 +71,14 @@ void CardPrintWindow::setUpControls() {
 void CardPrintWindow::fillFromCard() {
     const QWidget* from = card();
     for (const report::SheetRow& row : sheet_.rows) {
-        const QString value = row.byCheck()
-                                  ? (controlChecked(from, row.control) ? row.checkedWord : row.uncheckedWord)
-                                  : vt::trimmed(controlText(from, row.control));
+        const QString value =
+            row.byCheck()
+                ? (controlChecked(from, row.control) ? row.checkedWord : row.uncheckedWord)
+                : vt::trimmed(controlText(from, row.control));
         repDocumento_.setText(row.memo, value);
     }
-    repDocumento_.setText(QStringLiteral("txtCalce"), report::printedOnText(vt::today(), vt::clock().now()));
+    repDocumento_.setText(QStringLiteral("txtCalce"),
+                          report::printedOnText(vt::today(), vt::clock().now()));
 }
 
 void CardPrintWindow::btnStampaClick() {
@@ -84,6 +89,8 @@ void CardPrintWindow::btnStampaClick() {
     closeFromButton(QDialog::Accepted);
 }
 
-void CardPrintWindow::btnAnnullaClick() { closeFromButton(QDialog::Rejected); }
+void CardPrintWindow::btnAnnullaClick() {
+    closeFromButton(QDialog::Rejected);
+}
 
 }  // namespace vt

@@ -1,3 +1,5 @@
+#include "causali/Causali.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -13,11 +15,12 @@
 #include "app/Avvio.h"
 #include "app/windows.h"
 #include "archive/recordfile.h"
-#include "causali/Causali.h"
 #include "support/uifakes.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace vt {
@@ -25,16 +28,20 @@ namespace {
 
 using test::ShownMessage;
 
-const QString kNeeds = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
+const QString kNeeds =
+    QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
 const QString kAccess = QStringLiteral(
-    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere i privilegi di "
+    "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di possedere "
+    "i privilegi di "
     "scrittura nella cartella di installazione del programma.");
 const QString kEmpty = QStringLiteral("L'archivio non contiene nessuna scheda.");
 const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-const QString kUpdated = QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-const QStringList kTextFields{"txtCausale",    "txtPromemoria", "txtImporto",   "txtPagatore",     "txtRecapitoPag",
-                              "txtCodFisc",    "txtPartitaIva", "txtCategoria", "txtEmail",        "txtPagamento",
-                              "txtBeneficiario", "txtRecapitoBen", "txtNote",   "txtTariffa"};
+const QString kUpdated =
+    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
+const QStringList kTextFields{
+    "txtCausale",      "txtPromemoria",  "txtImporto",   "txtPagatore", "txtRecapitoPag",
+    "txtCodFisc",      "txtPartitaIva",  "txtCategoria", "txtEmail",    "txtPagamento",
+    "txtBeneficiario", "txtRecapitoBen", "txtNote",      "txtTariffa"};
 
 class CausaleCard : public ::testing::Test {
 protected:
@@ -101,13 +108,15 @@ TEST_F(CausaleCard, ShowingStartsANewCardWithLimitsAndCaption) {
     card.hide();
     card.show();
     for (const QString& name : kTextFields)
-        EXPECT_EQ(line(name)->text(), name == QLatin1String("txtImporto") ? QStringLiteral("0,00") : QString())
+        EXPECT_EQ(line(name)->text(),
+                  name == QLatin1String("txtImporto") ? QStringLiteral("0,00") : QString())
             << name.toStdString();
     EXPECT_EQ(label("lblPosizione")->text(), QString());
     EXPECT_TRUE(button("optEntrata")->isChecked());
     EXPECT_EQ(label("lblImporto")->text(), QStringLiteral("Importo in entrata: \u20AC"));
     EXPECT_EQ(focused(), QStringLiteral("txtCausale"));
-    EXPECT_EQ(label("panInfo")->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
+    EXPECT_EQ(label("panInfo")->text(),
+              QStringLiteral("Pronto per archiviare una nuova scheda..."));
     EXPECT_FALSE(card.findChild<QWidget*>(QStringLiteral("btnCents"))->isVisible());
 
     const int limits[] = {250, 250, 15, 50, 50, 16, 11, 50, 50, 250, 50, 50, 250, 250};
@@ -210,8 +219,9 @@ TEST_F(CausaleCard, EmptyArchiveNavigationSaysSoAndCreatesTheFile) {
         ASSERT_EQ(shown().size(), 1u) << name;
         EXPECT_EQ(shown().back().kind, MessageKind::Information) << name;
         EXPECT_EQ(lastText(), kEmpty);
-        EXPECT_EQ(label("lblPosizione")->text(),
-                  QLatin1String(name) == QLatin1String("cmdAvanti") ? QString() : QStringLiteral("5"))
+        EXPECT_EQ(label("lblPosizione")->text(), QLatin1String(name) == QLatin1String("cmdAvanti")
+                                                     ? QString()
+                                                     : QStringLiteral("5"))
             << name;
     }
     EXPECT_TRUE(QFile::exists(path));
@@ -252,15 +262,19 @@ TEST_F(CausaleCard, DuplicateNeedsAStoredCardThenSavesANewRecord) {
     fillValid();
     button("cmdDuplica")->click();
     EXPECT_EQ(shown().back().kind, MessageKind::Warning);
-    EXPECT_EQ(lastText(), QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
-                                         "che questa \u00E8 stata inserita in archivio."));
+    EXPECT_EQ(
+        lastText(),
+        QStringLiteral("Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo "
+                       "che questa \u00E8 stata inserita in archivio."));
     EXPECT_EQ(line("txtCausale")->text(), QStringLiteral("Affitto"));
     button("cmdSalva")->click();
     ASSERT_EQ(label("lblPosizione")->text(), QStringLiteral("1"));
     button("cmdDuplica")->click();
     EXPECT_EQ(shown().back().kind, MessageKind::Information);
-    EXPECT_EQ(lastText(), QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
-                                         "Al termine premere Salva per inserire la scheda in archivio."));
+    EXPECT_EQ(lastText(),
+              QStringLiteral(
+                  "E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\r"
+                  "Al termine premere Salva per inserire la scheda in archivio."));
     EXPECT_EQ(label("lblPosizione")->text(), QString());
     EXPECT_EQ(line("txtCausale")->text(), QStringLiteral("Affitto"));
     EXPECT_EQ(focused(), QStringLiteral("txtCausale"));
@@ -350,14 +364,17 @@ TEST_F(CausaleCard, EmailAndCheckButtons) {
 }
 
 TEST_F(CausaleCard, HoverHintsAndCommandWindows) {
-    const QString registry = QStringLiteral("Importa i dati dall'archivio anagrafico dei pagatori e beneficiari.");
+    const QString registry =
+        QStringLiteral("Importa i dati dall'archivio anagrafico dei pagatori e beneficiari.");
     const struct {
         const char* name;
         QString hint;
     } hints[] = {
-        {"cmdNuovo", QStringLiteral("Predispone la schermata per l'inserimento di una nuova scheda.")},
+        {"cmdNuovo",
+         QStringLiteral("Predispone la schermata per l'inserimento di una nuova scheda.")},
         {"cmdSalva", QStringLiteral("Salva la scheda corrente in archivio.")},
-        {"cmdEsporta", QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel.")},
+        {"cmdEsporta",
+         QStringLiteral("Esporta le schede in archivio in un file di Microsoft Excel.")},
         {"cmdUltimo", QStringLiteral("Visualizza l'ultima scheda in archivio.")},
         {"optUscita", QStringLiteral("Spunta questa casella per registrare un importo in uscita.")},
         {"impPagatore", registry},

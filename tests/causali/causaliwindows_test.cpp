@@ -22,7 +22,9 @@
 #include "support/uifakes.h"
 
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace vt {
@@ -35,8 +37,8 @@ T* child(QWidget& w, const QString& name) {
     return c;
 }
 
-CausaleRecord causale(const QString& text, const QString& payer, const QString& payee, const QString& amount,
-                      bool incoming) {
+CausaleRecord causale(const QString& text, const QString& payer, const QString& payee,
+                      const QString& amount, bool incoming) {
     CausaleRecord r;
     r.setFlag(cau::Entrata, incoming);
     r.setFlag(cau::Uscita, !incoming);
@@ -73,7 +75,8 @@ protected:
     }
     // A list script: checks the lines, then double-clicks the line that
     // starts with `pick` (or closes the list when it is empty).
-    std::function<int(QDialog&)> listScript(QStringList* lines, const QString& pick, QString* memory = nullptr) {
+    std::function<int(QDialog&)> listScript(QStringList* lines, const QString& pick,
+                                            QString* memory = nullptr) {
         return [=](QDialog& d) {
             auto* list = child<QListWidget>(d, QStringLiteral("lstRecords"));
             if (memory) *memory = child<QLabel>(d, QStringLiteral("lblMemory"))->text();
@@ -95,13 +98,16 @@ protected:
             return d.result();
         };
     }
-    QString text(QWidget& w, const char* name) { return child<QLineEdit>(w, QLatin1String(name))->text(); }
+    QString text(QWidget& w, const char* name) {
+        return child<QLineEdit>(w, QLatin1String(name))->text();
+    }
 };
 
 TEST_F(CausaliWindows, ListShowsSortedCausaliAndCallsOneUpInTheCausaleCard) {
-    store({causale(QStringLiteral("luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"), QStringLiteral("80,00"),
-                   false),
-           causale(QStringLiteral("  "), QStringLiteral("Nessuno"), QStringLiteral("X"), QStringLiteral("1,00"), true),
+    store({causale(QStringLiteral("luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"),
+                   QStringLiteral("80,00"), false),
+           causale(QStringLiteral("  "), QStringLiteral("Nessuno"), QStringLiteral("X"),
+                   QStringLiteral("1,00"), true),
            causale(QStringLiteral("Affitto"), QStringLiteral("Rossi"), QStringLiteral("Bianchi"),
                    QStringLiteral("450,00"), false),
            causale(QStringLiteral("Parcella"), QStringLiteral("Verdi"), QStringLiteral("Rossi"),
@@ -120,14 +126,15 @@ TEST_F(CausaliWindows, ListShowsSortedCausaliAndCallsOneUpInTheCausaleCard) {
     EXPECT_EQ(text(card, "txtCausale"), QStringLiteral("luce"));
     EXPECT_EQ(text(card, "txtBeneficiario"), QStringLiteral("Enel"));
     EXPECT_TRUE(child<QRadioButton>(card, QStringLiteral("optUscita"))->isChecked());
-    EXPECT_EQ(child<QLabel>(card, QStringLiteral("lblImporto"))->text(), QStringLiteral("Importo in uscita: \u20AC"));
+    EXPECT_EQ(child<QLabel>(card, QStringLiteral("lblImporto"))->text(),
+              QStringLiteral("Importo in uscita: \u20AC"));
     EXPECT_EQ(child<QLabel>(card, QStringLiteral("lblPosizione"))->text(), QStringLiteral("1"));
     EXPECT_TRUE(desktop.messages().shown.empty());
 }
 
 TEST_F(CausaliWindows, ImportFillsTheMovementCardAndKeepsItsOwnFields) {
-    CausaleRecord rent = causale(QStringLiteral("Affitto"), QStringLiteral("Rossi"), QStringLiteral("Bianchi"),
-                                 QStringLiteral("450,00"), false);
+    CausaleRecord rent = causale(QStringLiteral("Affitto"), QStringLiteral("Rossi"),
+                                 QStringLiteral("Bianchi"), QStringLiteral("450,00"), false);
     rent.setText(cau::Promemoria, QStringLiteral("Mensile"));
     rent.setText(cau::Email, QStringLiteral("a@b.it"));
     rent.setText(cau::Tariffa, QStringLiteral("T1"));
@@ -135,7 +142,8 @@ TEST_F(CausaliWindows, ImportFillsTheMovementCardAndKeepsItsOwnFields) {
     const QString year = yearFilePath(QStringLiteral("2024"));
     child<QLabel>(movements, QStringLiteral("lblFile"))->setText(year);
     movements.show();
-    child<QLineEdit>(movements, QStringLiteral("txtDataSca"))->setText(QStringLiteral("31/03/2024"));
+    child<QLineEdit>(movements, QStringLiteral("txtDataSca"))
+        ->setText(QStringLiteral("31/03/2024"));
     child<QLineEdit>(movements, QStringLiteral("txtPreavviso"))->setText(QStringLiteral("7"));
     child<QLineEdit>(movements, QStringLiteral("txtRicevuta"))->setText(QStringLiteral("R-1"));
     child<QCheckBox>(movements, QStringLiteral("chkSaldato"))->setChecked(true);
@@ -164,7 +172,8 @@ TEST_F(CausaliWindows, ImportFillsTheMovementCardAndKeepsItsOwnFields) {
 
     // The movement is saved as any other.
     child<QToolButton>(movements, QStringLiteral("cmdSalva"))->click();
-    EXPECT_EQ(desktop.messages().last().text, QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."));
+    EXPECT_EQ(desktop.messages().last().text,
+              QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."));
     const auto saved = MovementFile(year).read(1);
     ASSERT_TRUE(saved.ok());
     EXPECT_EQ(saved->text(mov::ImportoSegnato), QStringLiteral("-450,00"));
@@ -178,7 +187,8 @@ TEST_F(CausaliWindows, ImportIntoAnUnwritableYearFillsTheCardAndTheSaveReportsTh
     ASSERT_TRUE(QDir().mkpath(year));  // a folder where the year file should be
     child<QLabel>(movements, QStringLiteral("lblFile"))->setText(year);
     movements.show();
-    child<QLineEdit>(movements, QStringLiteral("txtDataSca"))->setText(QStringLiteral("31/03/2024"));
+    child<QLineEdit>(movements, QStringLiteral("txtDataSca"))
+        ->setText(QStringLiteral("31/03/2024"));
     QStringList lines;
     desktop.dialogs().scripts.push_back(listScript(&lines, QStringLiteral("Affitto")));
     child<QToolButton>(movements, QStringLiteral("impCausale"))->click();
@@ -200,8 +210,8 @@ TEST_F(CausaliWindows, UnreadableArchiveGivesAnEmptyListAndClosingChangesNothing
 }
 
 TEST_F(CausaliWindows, ListPrintsItsLinesUnderItsTitle) {
-    store({causale(QStringLiteral("Luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"), QStringLiteral("80,00"),
-                   false)});
+    store({causale(QStringLiteral("Luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"),
+                   QStringLiteral("80,00"), false)});
     TfrmTrovaCausali list(&card);
     list.setMemory(QStringLiteral("causali"));
     list.show();
@@ -233,12 +243,14 @@ TEST_F(CausaliWindows, CardPrintFillsTheSheetFromTheCardAsOnScreen) {
     });
     child<QToolButton>(card, QStringLiteral("cmdStampa"))->click();
     EXPECT_EQ(pages, 1);
-    EXPECT_EQ(texts[QStringLiteral("titArcataSup")], QStringLiteral("SCHEDA INFORMATIVA CAUSALE MOVIMENTO"));
+    EXPECT_EQ(texts[QStringLiteral("titArcataSup")],
+              QStringLiteral("SCHEDA INFORMATIVA CAUSALE MOVIMENTO"));
     EXPECT_EQ(texts[QStringLiteral("txtTipo")], QStringLiteral("Uscita"));
     EXPECT_EQ(texts[QStringLiteral("txtCausale")], QStringLiteral("Affitto"));
     EXPECT_EQ(texts[QStringLiteral("txtImporto")], QStringLiteral("450,00"));
     EXPECT_EQ(texts[QStringLiteral("titTariffa")], QStringLiteral("Tariffa applicata:"));
-    EXPECT_EQ(texts[QStringLiteral("txtCalce")], QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 10:15:02"));
+    EXPECT_EQ(texts[QStringLiteral("txtCalce")],
+              QStringLiteral("Stampa eseguita in data 05/03/2024 alle ore 10:15:02"));
     EXPECT_EQ(desktop.printers().printed.size(), 1);
 
     // A new card prints "Entrata" and empty values.
@@ -257,8 +269,8 @@ TEST_F(CausaliWindows, CardPrintFillsTheSheetFromTheCardAsOnScreen) {
 }
 
 TEST_F(CausaliWindows, ExportShowsEveryRecordAndWritesCausaliXls) {
-    store({causale(QStringLiteral("Luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"), QStringLiteral("80,00"),
-                   false),
+    store({causale(QStringLiteral("Luce"), QStringLiteral("Rossi"), QStringLiteral("Enel"),
+                   QStringLiteral("80,00"), false),
            causale(QString(), QStringLiteral("Verdi"), QString(), QStringLiteral("1,00"), true)});
     card.show();
     desktop.messages().confirmations = {true, false};

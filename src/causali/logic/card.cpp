@@ -72,7 +72,8 @@ CausaleRecord encode(const CardTexts& card) {
 
 void decode(const CausaleRecord& record, qint64 position, CardTexts& card) {
     for (const auto& b : kBindings) card.*b.member = record.text(b.field);
-    card.incoming = cards::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita), card.incoming);
+    card.incoming = cards::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita),
+                                             card.incoming);
     card.posizione = QString::number(position);
 }
 
@@ -95,8 +96,8 @@ bool duplicate(CardTexts& card) {
 
 void importInto(const CausaleRecord& record, card::CardTexts& movement) {
     for (const auto& b : kIntoMovement) movement.*b.member = record.text(b.field);
-    movement.incoming =
-        cards::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita), movement.incoming);
+    movement.incoming = cards::incomingFromFlags(record.flag(cau::Entrata),
+                                                 record.flag(cau::Uscita), movement.incoming);
 }
 
 }  // namespace vt::causali

@@ -33,14 +33,18 @@ exporting::Definition makeDefinition() {
     d.help.title = QStringLiteral("Esportazione archivio causali in Microsoft Excel.");
     d.help.text = helpText({
         QStringLiteral(
-            "Il pulsante Esporta archivio consente di esportare tutte le causali dei movimenti in un foglio di "
-            "lavoro di Microsoft Excel, che potr\u00E0 essere aperto con qualsiasi software in grado di gestire i "
+            "Il pulsante Esporta archivio consente di esportare tutte le causali dei movimenti in "
+            "un foglio di "
+            "lavoro di Microsoft Excel, che potr\u00E0 essere aperto con qualsiasi software in "
+            "grado di gestire i "
             "file in formato XLS (ad esempio, con Open Office, Libre Office o Microsoft Office)."),
+        QStringLiteral("Dopo aver aperto la finestra con il riepilogo delle causali, \u00E8 "
+                       "sufficiente fare clic sull'icona "
+                       "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto "
+                       "subito rispondendo "
+                       "affermativamente alla domanda successiva."),
         QStringLiteral(
-            "Dopo aver aperto la finestra con il riepilogo delle causali, \u00E8 sufficiente fare clic sull'icona "
-            "di Excel per creare immediatamente il file, che potr\u00E0 essere aperto subito rispondendo "
-            "affermativamente alla domanda successiva."),
-        QStringLiteral("Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
+            "Una volta aperto, il file potr\u00E0 essere salvato con il nome che si preferisce."),
     });
     return d;
 }
@@ -48,9 +52,9 @@ exporting::Definition makeDefinition() {
 // The record fields behind columns 2 to 15, in column order. The unsigned
 // amount and the "Uscita" flag are not exported.
 constexpr cau::Field kPlainFields[] = {
-    cau::Causale,   cau::Promemoria, cau::ImportoSegnato, cau::Pagatore,     cau::RecapitoPag,
-    cau::CodFisc,   cau::PartitaIva, cau::Categoria,      cau::Email,        cau::Pagamento,
-    cau::Beneficiario, cau::RecapitoBen, cau::Note,       cau::Tariffa,
+    cau::Causale,      cau::Promemoria,  cau::ImportoSegnato, cau::Pagatore, cau::RecapitoPag,
+    cau::CodFisc,      cau::PartitaIva,  cau::Categoria,      cau::Email,    cau::Pagamento,
+    cau::Beneficiario, cau::RecapitoBen, cau::Note,           cau::Tariffa,
 };
 
 }  // namespace
@@ -71,6 +75,8 @@ QStringList cells(QByteArrayView record) {
     return out;
 }
 
-exporting::Rows rows(const QString& path) { return exporting::recordRows(CausaliFile(path).raw(), cells); }
+exporting::Rows rows(const QString& path) {
+    return exporting::recordRows(CausaliFile(path).raw(), cells);
+}
 
 }  // namespace vt::expcau

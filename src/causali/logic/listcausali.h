@@ -33,6 +33,8 @@ LineMatch findLine(const QString& path, const QString& line);
 inline const QString kIntoCausaleCard = QStringLiteral("causali");
 inline const QString kIntoMovementCard = QStringLiteral("movimenti");
 
-inline QString caption() { return QStringLiteral("Riepilogo causali movimenti"); }
+inline QString caption() {
+    return QStringLiteral("Riepilogo causali movimenti");
+}
 
 }  // namespace vt::causlist

@@ -1,3 +1,5 @@
+#include "causali/logic/card.h"
+
 #include <gtest/gtest.h>
 
 #include <QDir>
@@ -6,7 +8,6 @@
 
 #include "archive/recordfile.h"
 #include "archive/texts.h"
-#include "causali/logic/card.h"
 #include "causali/logic/exportcausali.h"
 #include "causali/logic/helppages.h"
 #include "causali/logic/listcausali.h"
@@ -14,7 +15,9 @@
 
 // Readable failure messages for Qt strings.
 QT_BEGIN_NAMESPACE
-inline void PrintTo(const QString& s, std::ostream* os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QString& s, std::ostream* os) {
+    *os << '"' << s.toStdString() << '"';
+}
 QT_END_NAMESPACE
 
 namespace vt::causali {
@@ -32,8 +35,8 @@ QByteArray counted(const QByteArray& record, int offset) {
     return record.mid(offset + 1, static_cast<unsigned char>(record[offset]));
 }
 
-CausaleRecord causale(const QString& text, const QString& payer, const QString& payee, const QString& amount,
-                      bool incoming) {
+CausaleRecord causale(const QString& text, const QString& payer, const QString& payee,
+                      const QString& amount, bool incoming) {
     CardTexts c = clearedCard();
     c.causale = text;
     c.pagatore = payer;
@@ -71,10 +74,11 @@ TEST(CausaleCard, EncodePutsEveryFieldAtItsOffsetWithFlagsAndSignedAmount) {
     const struct {
         int offset;
         const char* text;
-    } fields[] = {{6, "Affitto ufficio"}, {257, "Mensile"},        {508, "12,50"},        {524, "+12,50"},
-                  {540, "Rossi Mario"},   {591, "Via Roma 1"},     {642, "RSSMRA80A01H501U"}, {659, "12345678901"},
-                  {671, "Affitti"},       {722, "mario@example.it"}, {773, "Bonifico"},     {1024, "Immobiliare Bianchi"},
-                  {1075, "Milano"},       {1126, "nota"},          {1377, "Tariffa A"}};
+    } fields[] = {{6, "Affitto ufficio"},    {257, "Mensile"},     {508, "12,50"},
+                  {524, "+12,50"},           {540, "Rossi Mario"}, {591, "Via Roma 1"},
+                  {642, "RSSMRA80A01H501U"}, {659, "12345678901"}, {671, "Affitti"},
+                  {722, "mario@example.it"}, {773, "Bonifico"},    {1024, "Immobiliare Bianchi"},
+                  {1075, "Milano"},          {1126, "nota"},       {1377, "Tariffa A"}};
     for (const auto& f : fields) EXPECT_EQ(counted(in, f.offset), QByteArray(f.text)) << f.offset;
 
     c.incoming = false;
@@ -103,8 +107,9 @@ TEST(CausaleCard, AmountsAreNormalisedAsOnTheMovementCard) {
     const struct {
         const char* typed;
         const char* stored;
-    } cases[] = {{"12,5", "12,50"}, {"7", "7,00"},    {",5", "0,50"},   {"1,999", "2,00"},
-                 {"12,345", "12,35"}, {"2,675", "2,67"}, {"1,2,3", "0,00"}, {"", "0,00"}, {"abc", "0,00"}};
+    } cases[] = {{"12,5", "12,50"}, {"7", "7,00"},       {",5", "0,50"},
+                 {"1,999", "2,00"}, {"12,345", "12,35"}, {"2,675", "2,67"},
+                 {"1,2,3", "0,00"}, {"", "0,00"},        {"abc", "0,00"}};
     for (const auto& k : cases) {
         CardTexts c = validCard();
         c.importo = normalizeAmount(QString::fromUtf8(k.typed));
@@ -134,7 +139,8 @@ TEST(CausaleCard, DecodeFillsTheCardAndKeepsTheDirectionForUnreadableFlags) {
 }
 
 TEST(CausaleCard, SaveChecksCausaleThenPayerThenBeneficiary) {
-    const QString needs = QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
+    const QString needs =
+        QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ");
     CardTexts c = clearedCard();
     auto failed = firstFailingCheck(c);
     ASSERT_TRUE(failed);
@@ -199,8 +205,9 @@ TEST(CausaliList, LineHasFixedPiecesAndTheSignedAmount) {
     const CausaleRecord r = causale(QString(60, u'c'), QString(40, u'p'), QStringLiteral("Bianchi"),
                                     QStringLiteral("12,50"), false);
     const QString line = causlist::causaleLine(r.bytes());
-    EXPECT_EQ(line, QString(48, u'c') + QStringLiteral("  Da: ") + QString(34, u'p') + QStringLiteral("  A: ") +
-                        QStringLiteral("Bianchi") + QString(27, u' ') + QStringLiteral("  Importo: -12,50"));
+    EXPECT_EQ(line, QString(48, u'c') + QStringLiteral("  Da: ") + QString(34, u'p') +
+                        QStringLiteral("  A: ") + QStringLiteral("Bianchi") + QString(27, u' ') +
+                        QStringLiteral("  Importo: -12,50"));
 }
 
 class CausaliFileTest : public ::testing::Test {
@@ -211,17 +218,20 @@ protected:
 };
 
 TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndFindsTheLastEqualLine) {
-    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"), QStringLiteral("1,00"), true));
-    store(causale(QStringLiteral("   "), QStringLiteral("P"), QStringLiteral("B"), QStringLiteral("2,00"), true));
-    CausaleRecord twin = causale(QStringLiteral("Affitto"), QStringLiteral("P"), QStringLiteral("B"),
-                                 QStringLiteral("3,00"), true);
+    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"),
+                  QStringLiteral("1,00"), true));
+    store(causale(QStringLiteral("   "), QStringLiteral("P"), QStringLiteral("B"),
+                  QStringLiteral("2,00"), true));
+    CausaleRecord twin = causale(QStringLiteral("Affitto"), QStringLiteral("P"),
+                                 QStringLiteral("B"), QStringLiteral("3,00"), true);
     store(twin);
     twin.setText(cau::Note, QStringLiteral("later"));
     store(twin);
     const QStringList lines = causlist::lines(path);
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Luce")));
-    const auto match = causlist::findLine(path, QStringLiteral("  ") + lines[2] + QStringLiteral("  "));
+    const auto match =
+        causlist::findLine(path, QStringLiteral("  ") + lines[2] + QStringLiteral("  "));
     ASSERT_TRUE(match.record);
     EXPECT_EQ(match.position, 4);
     EXPECT_EQ(match.record->text(cau::Note), QStringLiteral("later"));
@@ -232,7 +242,8 @@ TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
     EXPECT_TRUE(causlist::lines(path).isEmpty());
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_FALSE(expcau::rows(path).rowCount);
-    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"), QStringLiteral("1,00"), true));
+    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"),
+                  QStringLiteral("1,00"), true));
     {
         QFile f(path);
         ASSERT_TRUE(f.open(QIODevice::Append));
@@ -241,7 +252,8 @@ TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
     EXPECT_EQ(causlist::lines(path).size(), 1);
     EXPECT_EQ(expcau::rows(path).rowCount, 1);
     // A save appends over the partial tail.
-    store(causale(QStringLiteral("Gas"), QStringLiteral("P"), QStringLiteral("B"), QStringLiteral("1,00"), true));
+    store(causale(QStringLiteral("Gas"), QStringLiteral("P"), QStringLiteral("B"),
+                  QStringLiteral("1,00"), true));
     EXPECT_EQ(QFileInfo(path).size(), 2 * 1628);
 }
 
@@ -258,7 +270,8 @@ TEST_F(CausaliFileTest, GarbageLengthBytesAreReadWithinTheirFields) {
 }
 
 TEST_F(CausaliFileTest, ExportHasEveryRecordInFileOrderWithTheSignedAmount) {
-    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"), QStringLiteral("1,00"), false));
+    store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"),
+                  QStringLiteral("1,00"), false));
     store(causale(QString(), QStringLiteral("P2"), QString(), QStringLiteral("2,00"), true));
     CausaleRecord odd;
     odd.setText(cau::Entrata, QStringLiteral("?"));
@@ -266,7 +279,8 @@ TEST_F(CausaliFileTest, ExportHasEveryRecordInFileOrderWithTheSignedAmount) {
     const exporting::Rows rows = expcau::rows(path);
     ASSERT_EQ(rows.rowCount, 3);
     ASSERT_EQ(rows.rows.size(), 3);
-    EXPECT_EQ(rows.rows[0], (QStringList{"Uscita", "Luce", "", "-1,00", "P", "", "", "", "", "", "", "B", "", "", ""}));
+    EXPECT_EQ(rows.rows[0], (QStringList{"Uscita", "Luce", "", "-1,00", "P", "", "", "", "", "", "",
+                                         "B", "", "", ""}));
     EXPECT_EQ(rows.rows[1][0], QStringLiteral("Entrata"));
     EXPECT_EQ(rows.rows[1][1], QString());
     EXPECT_EQ(rows.rows[1][4], QStringLiteral("P2"));
@@ -292,8 +306,10 @@ TEST(CausaliHelp, CardPageHasSixParagraphsAndTheManualGetsBothPages) {
     EXPECT_EQ(page.title, QStringLiteral("Applicazione Archivio Causali."));
     const QStringList paragraphs = page.text.split(kHelpBreak);
     ASSERT_EQ(paragraphs.size(), 6);
-    EXPECT_TRUE(paragraphs[0].startsWith(QStringLiteral("L'applicazione Archivio Causali \u00E8 studiata")));
-    EXPECT_TRUE(paragraphs[0].endsWith(QStringLiteral("importando i dati dall'archivio delle causali.")));
+    EXPECT_TRUE(paragraphs[0].startsWith(
+        QStringLiteral("L'applicazione Archivio Causali \u00E8 studiata")));
+    EXPECT_TRUE(
+        paragraphs[0].endsWith(QStringLiteral("importando i dati dall'archivio delle causali.")));
     EXPECT_EQ(causaliHelpPages().size(), 2);
 }
 
