@@ -6,6 +6,7 @@
 #include "app/CambiaPassword.h"
 #include "app/Password.h"
 #include "app/conventions.h"
+#include "app/dailybackup.h"
 #include "app/windows.h"
 #include "balance/MenuBilancio.h"
 #include "causali/Causali.h"
@@ -52,6 +53,9 @@ int runProgram(int argc, char** argv) {
     QWidget* login = createWindows();
     login->show();
     const int code = QApplication::exec();
+    // A copy still running stops here; its working folder never looks
+    // complete and the next start makes the day's copy again.
+    backups().finish();
     for (QWidget* w : screens::all()) delete w;
     screens::clear();
     return code;

@@ -95,7 +95,7 @@ TEST(MainMenuHelp, FirstParagraphAndOneForEachTopic) {
     const HelpPage page = mainMenuHelpPage();
     EXPECT_EQ(page.title, QStringLiteral("Uno sguardo a Vantresa 4.0."));
     const QStringList paragraphs = page.text.split(kHelpBreak);
-    ASSERT_EQ(paragraphs.size(), 47);
+    ASSERT_EQ(paragraphs.size(), 48);
     EXPECT_EQ(paragraphs.front(),
               QStringLiteral("Vantresa 4.0 è un software facile e intuitivo per contabilizzare i movimenti di denaro in "
                              "dare e avere, tenere un registro di primanota con calcolo del bilancio in attivo o passivo, "
@@ -108,6 +108,9 @@ TEST(MainMenuHelp, FirstParagraphAndOneForEachTopic) {
     // The paragraph on the login password names the first password.
     EXPECT_TRUE(paragraphs[43].contains(u'"' + password::kInitialPassword + u'"'));
     EXPECT_TRUE(paragraphs[43].contains(QStringLiteral("otto caratteri")));
+    // The automatic daily copies, after the paragraph on copying the folder.
+    EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("cartella Backup")));
+    EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("ultimi 30 giorni")));
 }
 
 }  // namespace
