@@ -1,6 +1,7 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "balance/logic/helppages.h"
 #include "causali/logic/helppages.h"
 #include "movements/logic/helppages.h"
 
@@ -14,6 +15,7 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += movementsHelpPages();
     pages += causaliHelpPages();
+    pages += balanceHelpPages();
     return pages;
 }
 
