@@ -33,7 +33,8 @@ void reportCheck(QWidget* window, const cards::SaveCheck<F>& failed, QWidget* fi
 // it for a new card, then shows the position and says what was done. On a
 // failure the access message is shown and lblPosizione keeps its text.
 template <typename R>
-void storeCard(QWidget* window, const TypedRecordFile<R>& file, const R& record, QLabel* posizione) {
+void storeCard(QWidget* window, const TypedRecordFile<R>& file, const R& record,
+               QLabel* posizione) {
     if (const auto at = cards::storedPosition(posizione->text())) {
         if (!file.overwrite(*at, record)) {
             error(window, cards::accessFailureMessage());
@@ -55,8 +56,8 @@ void storeCard(QWidget* window, const TypedRecordFile<R>& file, const R& record,
 // A navigation button: reads at most one record and hands it to
 // load(record, position); the empty archive and access failures are told.
 template <typename R, typename Load>
-void navigateCard(QWidget* window, const TypedRecordFile<R>& file, QLabel* posizione, cards::Move move,
-                  Load&& load) {
+void navigateCard(QWidget* window, const TypedRecordFile<R>& file, QLabel* posizione,
+                  cards::Move move, Load&& load) {
     using Kind = cards::Step::Kind;
     const auto count = file.count();
     if (!count) {

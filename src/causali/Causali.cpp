@@ -3,7 +3,7 @@
 #include <QShowEvent>
 
 #include "app/Guida.h"
-#include "app/OpenURL.h"
+#include "app/cardcommands.h"
 #include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
@@ -20,7 +20,6 @@
 
 using namespace vt::causali;
 using vt::cards::Move;
-using vt::cards::Step;
 
 namespace {
 // The record holds 250 characters of payment method; the keyboard may
@@ -135,10 +134,7 @@ void TfrmCausali::loadRecord(const vt::CausaleRecord& record, qint64 position) {
 }
 
 void TfrmCausali::showDirection(bool incoming) {
-    ui->lblImporto->setText(vt::cards::amountCaption(incoming));
-    QPalette palette = ui->lblImporto->palette();
-    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
-    ui->lblImporto->setPalette(palette);
+    vt::cardui::showAmountCaption(ui->lblImporto, incoming);
 }
 
 void TfrmCausali::clearCard() {
@@ -192,28 +188,10 @@ void TfrmCausali::cmdSalvaClick() {
     btnCentsClick();
     const CardTexts card = cardTexts();
     if (const auto failed = firstFailingCheck(card)) {
-        vt::warning(this, failed->message);
-        if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
+        vt::cardui::reportCheck(this, *failed, fieldWidget(failed->field));
         return;
     }
-    const vt::CausaliFile file(vt::causaliFilePath());
-    const vt::CausaleRecord record = encode(card);
-    if (const auto at = vt::cards::storedPosition(card.posizione)) {
-        if (!file.overwrite(*at, record)) {
-            vt::error(this, vt::cards::accessFailureMessage());
-            return;
-        }
-        ui->lblPosizione->setText(QString::number(*at));
-        vt::information(this, vt::cards::kUpdated);
-        return;
-    }
-    const auto appended = file.append(record);
-    if (!appended) {
-        vt::error(this, vt::cards::accessFailureMessage());
-        return;
-    }
-    ui->lblPosizione->setText(QString::number(appended.value()));
-    vt::information(this, vt::cards::kInserted);
+    vt::cardui::storeCard(this, vt::CausaliFile(vt::causaliFilePath()), encode(card), ui->lblPosizione);
 }
 
 void TfrmCausali::cmdDuplicaClick() {
@@ -223,41 +201,14 @@ void TfrmCausali::cmdDuplicaClick() {
         return;
     }
     setCardTexts(card);
-    if (!vt::CausaliFile(vt::causaliFilePath()).touch()) {
-        vt::warning(this, vt::cards::accessFailureMessage());
-        return;
-    }
+    if (!vt::cardui::touchForDuplicate(this, vt::CausaliFile(vt::causaliFilePath()))) return;
     ui->txtCausale->setFocus(Qt::OtherFocusReason);
     vt::information(this, vt::cards::duplicatedMessage());
 }
 
 void TfrmCausali::navigate(Move move) {
-    const vt::CausaliFile file(vt::causaliFilePath());
-    const auto count = file.count();
-    if (!count) {
-        vt::error(this, vt::cards::accessFailureMessage());
-        return;
-    }
-    const Step step = vt::cards::decideMove(move, ui->lblPosizione->text(), count.value());
-    switch (step.kind) {
-        case Step::Kind::Nothing:
-            return;
-        case Step::Kind::EmptyArchiveClear:
-            ui->lblPosizione->clear();
-            [[fallthrough]];
-        case Step::Kind::EmptyArchive:
-            vt::information(this, vt::cards::kEmptyArchive);
-            return;
-        case Step::Kind::Load: {
-            const auto record = file.read(step.position);
-            if (!record) {
-                vt::error(this, vt::cards::accessFailureMessage());
-                return;
-            }
-            loadRecord(record.value(), step.position);
-            return;
-        }
-    }
+    vt::cardui::navigateCard(this, vt::CausaliFile(vt::causaliFilePath()), ui->lblPosizione, move,
+                             [this](const vt::CausaleRecord& record, qint64 at) { loadRecord(record, at); });
 }
 
 void TfrmCausali::cmdPrimoClick() {
@@ -305,13 +256,7 @@ void TfrmCausali::chkIvaClick() {
 }
 
 void TfrmCausali::sndEmailClick() {
-    const auto target = vt::cards::mailTarget(ui->txtEmail->text());
-    if (!target) {
-        vt::warning(this, kEmailMissing);
-        ui->txtEmail->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    TMisc::Open(*target);
+    vt::cardui::sendMail(this, ui->txtEmail, kEmailMissing);
 }
 
 // The registry picker fills payer or beneficiary; it is wired where the

@@ -7,6 +7,7 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/base/services.h"
+#include "app/cardcommands.h"
 #include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
@@ -243,10 +244,7 @@ void TfrmMovimenti::loadRecord(const vt::MovementRecord& record, qint64 position
 }
 
 void TfrmMovimenti::showDirection(bool incoming) {
-    ui->lblImporto->setText(amountCaption(incoming));
-    QPalette palette = ui->lblImporto->palette();
-    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
-    ui->lblImporto->setPalette(palette);
+    vt::cardui::showAmountCaption(ui->lblImporto, incoming);
 }
 
 void TfrmMovimenti::clearCard() {
@@ -345,31 +343,10 @@ void TfrmMovimenti::cmdSalvaClick() {
     btnCentsClick();
     const CardTexts card = cardTexts();
     if (const auto failed = firstFailingCheck(card)) {
-        if (failed->kind == Check::Kind::Warning)
-            vt::warning(this, failed->message);
-        else
-            vt::notice(this, failed->message);
-        if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
+        vt::cardui::reportCheck(this, *failed, fieldWidget(failed->field));
         return;
     }
-    const vt::MovementFile file(yearFile());
-    const vt::MovementRecord record = encode(card);
-    if (const auto at = storedPosition(card.posizione)) {
-        if (!file.overwrite(*at, record)) {
-            vt::error(this, accessFailureMessage());
-            return;
-        }
-        ui->lblPosizione->setText(QString::number(*at));
-        vt::information(this, kUpdated);
-        return;
-    }
-    const auto appended = file.append(record);
-    if (!appended) {
-        vt::error(this, accessFailureMessage());
-        return;
-    }
-    ui->lblPosizione->setText(QString::number(appended.value()));
-    vt::information(this, kInserted);
+    vt::cardui::storeCard(this, vt::MovementFile(yearFile()), encode(card), ui->lblPosizione);
 }
 
 void TfrmMovimenti::cmdDuplicaClick() {
@@ -379,41 +356,14 @@ void TfrmMovimenti::cmdDuplicaClick() {
         return;
     }
     setCardTexts(card);
-    if (!vt::MovementFile(yearFile()).touch()) {
-        vt::warning(this, accessFailureMessage());
-        return;
-    }
+    if (!vt::cardui::touchForDuplicate(this, vt::MovementFile(yearFile()))) return;
     ui->txtCausale->setFocus(Qt::OtherFocusReason);
     vt::information(this, duplicatedMessage());
 }
 
 void TfrmMovimenti::navigate(Move move) {
-    const vt::MovementFile file(yearFile());
-    const auto count = file.count();
-    if (!count) {
-        vt::error(this, accessFailureMessage());
-        return;
-    }
-    const Step step = decideMove(move, ui->lblPosizione->text(), count.value());
-    switch (step.kind) {
-        case Step::Kind::Nothing:
-            return;
-        case Step::Kind::EmptyArchiveClear:
-            ui->lblPosizione->clear();
-            [[fallthrough]];
-        case Step::Kind::EmptyArchive:
-            vt::information(this, kEmptyArchive);
-            return;
-        case Step::Kind::Load: {
-            const auto record = file.read(step.position);
-            if (!record) {
-                vt::error(this, accessFailureMessage());
-                return;
-            }
-            loadRecord(record.value(), step.position);
-            return;
-        }
-    }
+    vt::cardui::navigateCard(this, vt::MovementFile(yearFile()), ui->lblPosizione, move,
+                             [this](const vt::MovementRecord& record, qint64 at) { loadRecord(record, at); });
 }
 
 void TfrmMovimenti::cmdPrimoClick() {
@@ -448,13 +398,7 @@ void TfrmMovimenti::chkIvaClick() {
 }
 
 void TfrmMovimenti::sndEmailClick() {
-    const auto target = mailTarget(ui->txtEmail->text());
-    if (!target) {
-        vt::warning(this, kEmailMissing);
-        ui->txtEmail->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    TMisc::Open(*target);
+    vt::cardui::sendMail(this, ui->txtEmail, kEmailMissing);
 }
 
 // ---- Windows built elsewhere -------------------------------------------------
