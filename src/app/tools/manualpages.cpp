@@ -4,6 +4,7 @@
 #include "balance/logic/helppages.h"
 #include "causali/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "unpaid/logic/helppages.h"
 
 namespace vt {
 
@@ -16,6 +17,7 @@ QList<HelpPage> manualPages() {
     pages += movementsHelpPages();
     pages += causaliHelpPages();
     pages += balanceHelpPages();
+    pages += unpaidHelpPages();
     return pages;
 }
 
