@@ -7,8 +7,7 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/base/services.h"
-#include "app/cardcommands.h"
-#include "app/cardfields.h"
+#include "app/cardactions.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
@@ -28,12 +27,6 @@
 #include "ui_Movimenti.h"
 
 using namespace vt::card;
-
-namespace {
-// The record holds 250 characters of payment method; the keyboard may
-// bring in 150 (a picker may bring more).
-constexpr int kPaymentTypingLimit = 150;
-}  // namespace
 
 // ---- Look -----------------------------------------------------------------
 
@@ -114,12 +107,11 @@ TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     vt::installDigitFilter(ui->txtPreavviso);
     vt::installDigitFilter(ui->txtPartitaIva);
     vt::installAmountFilter(ui->txtImporto);
-    ui->txtData->installEventFilter(this);
-    ui->txtDataSca->installEventFilter(this);
-    vt::installOnLeave(ui->txtImporto, [this] { txtImportoExit(); });
-    vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
-    vt::installAfterKeyRelease(ui->txtCodFisc, fiscalCodeAfterKey);
-    vt::installAfterKeyRelease(ui->txtEmail, emailAfterKey);
+    for (QWidget* w :
+         {static_cast<QWidget*>(ui->txtData), static_cast<QWidget*>(ui->txtDataSca),
+          static_cast<QWidget*>(ui->txtImporto), static_cast<QWidget*>(ui->txtCodFisc),
+          static_cast<QWidget*>(ui->txtEmail), static_cast<QWidget*>(ui->txtPagamento)})
+        w->installEventFilter(this);
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmMovimenti::cmdNuovoClick);
     connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmMovimenti::cmdDuplicaClick);
@@ -244,7 +236,10 @@ void TfrmMovimenti::loadRecord(const vt::MovementRecord& record, qint64 position
 }
 
 void TfrmMovimenti::showDirection(bool incoming) {
-    vt::cardui::showAmountCaption(ui->lblImporto, incoming);
+    ui->lblImporto->setText(amountCaption(incoming));
+    QPalette palette = ui->lblImporto->palette();
+    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
+    ui->lblImporto->setPalette(palette);
 }
 
 void TfrmMovimenti::clearCard() {
@@ -262,12 +257,21 @@ void TfrmMovimenti::showEvent(QShowEvent* event) {
 // ---- Keys ------------------------------------------------------------------
 
 namespace {
+constexpr int kPaymentTypingLimit = 150;
+
 bool isModifierOnly(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
            key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
            key == Qt::Key_NumLock;
 }
 
+// Replaces a field's text without moving the caret more than needed.
+void replaceKeepingCaret(QLineEdit* field, const QString& text) {
+    if (field->text() == text) return;
+    const int caret = field->cursorPosition();
+    field->setText(text);
+    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+}
 }  // namespace
 
 bool TfrmMovimenti::eventFilter(QObject* watched, QEvent* event) {
@@ -284,6 +288,32 @@ bool TfrmMovimenti::eventFilter(QObject* watched, QEvent* event) {
         else
             openDatePicker(field);
         return true;
+    }
+    if (watched == ui->txtImporto && event->type() == QEvent::FocusOut) {
+        // Leaving the field, not a context menu or another window taking
+        // the keyboard for a moment (the user may be about to paste).
+        const auto reason = static_cast<QFocusEvent*>(event)->reason();
+        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
+            txtImportoExit();
+        return false;
+    }
+    if (watched == ui->txtPagamento && event->type() == QEvent::KeyPress) {
+        // The record holds more than may be typed here: a picker may bring
+        // up to the record's capacity, the keyboard only kPaymentTypingLimit.
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString typed = key->text();
+        if (typed.isEmpty() || typed.front().unicode() < 32 || typed.front().unicode() == 127 ||
+            key->modifiers().testFlag(Qt::ControlModifier))
+            return false;
+        const qsizetype kept =
+            ui->txtPagamento->text().size() - ui->txtPagamento->selectedText().size();
+        return kept + typed.size() > kPaymentTypingLimit;
+    }
+    if (event->type() == QEvent::KeyRelease) {
+        if (watched == ui->txtCodFisc)
+            replaceKeepingCaret(ui->txtCodFisc, fiscalCodeAfterKey(ui->txtCodFisc->text()));
+        if (watched == ui->txtEmail)
+            replaceKeepingCaret(ui->txtEmail, emailAfterKey(ui->txtEmail->text()));
     }
     return false;
 }
@@ -343,10 +373,15 @@ void TfrmMovimenti::cmdSalvaClick() {
     btnCentsClick();
     const CardTexts card = cardTexts();
     if (const auto failed = firstFailingCheck(card)) {
-        vt::cardui::reportCheck(this, *failed, fieldWidget(failed->field));
+        if (failed->kind == Check::Kind::Warning)
+            vt::warning(this, failed->message);
+        else
+            vt::notice(this, failed->message);
+        if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
         return;
     }
-    vt::cardui::storeCard(this, vt::MovementFile(yearFile()), encode(card), ui->lblPosizione);
+    vt::card::save(this, vt::MovementFile(yearFile()).raw(), encode(card).bytes(),
+                   ui->lblPosizione);
 }
 
 void TfrmMovimenti::cmdDuplicaClick() {
@@ -356,14 +391,17 @@ void TfrmMovimenti::cmdDuplicaClick() {
         return;
     }
     setCardTexts(card);
-    if (!vt::cardui::touchForDuplicate(this, vt::MovementFile(yearFile()))) return;
+    // The register says so as a warning, not as an error.
+    if (!reachable(this, vt::MovementFile(yearFile()).raw(), vt::MessageKind::Warning)) return;
     ui->txtCausale->setFocus(Qt::OtherFocusReason);
     vt::information(this, duplicatedMessage());
 }
 
 void TfrmMovimenti::navigate(Move move) {
-    vt::cardui::navigateCard(this, vt::MovementFile(yearFile()), ui->lblPosizione, move,
-                             [this](const vt::MovementRecord& record, qint64 at) { loadRecord(record, at); });
+    browse(this, vt::MovementFile(yearFile()).raw(), move, ui->lblPosizione,
+           [this](QByteArray bytes, qint64 position) {
+               loadRecord(vt::MovementRecord(std::move(bytes)), position);
+           });
 }
 
 void TfrmMovimenti::cmdPrimoClick() {
@@ -398,7 +436,13 @@ void TfrmMovimenti::chkIvaClick() {
 }
 
 void TfrmMovimenti::sndEmailClick() {
-    vt::cardui::sendMail(this, ui->txtEmail, kEmailMissing);
+    const auto target = mailTarget(ui->txtEmail->text());
+    if (!target) {
+        vt::warning(this, kEmailMissing);
+        ui->txtEmail->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    TMisc::Open(*target);
 }
 
 // ---- Windows built elsewhere -------------------------------------------------

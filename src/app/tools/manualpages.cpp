@@ -3,6 +3,7 @@
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
 #include "causali/logic/helppages.h"
+#include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
 
@@ -14,6 +15,7 @@ namespace vt {
 QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
+    pages += clientsHelpPages();
     pages += movementsHelpPages();
     pages += causaliHelpPages();
     pages += balanceHelpPages();

@@ -4,7 +4,7 @@
 #include <QString>
 #include <optional>
 
-#include "archive/cardrules.h"
+#include "archive/cardfile.h"
 #include "archive/records.h"
 
 // The movement card editor's rules, on a plain copy of its controls: what a
@@ -26,11 +26,16 @@ struct CardTexts {
     bool operator==(const CardTexts&) const = default;
 };
 
-// The rules every card editor shares.
-using cards::amountCaption;
-using cards::kCaptionIncoming;
-using cards::kCaptionOutgoing;
-using cards::signedAmount;
+// Captions of the amount field, black for an incoming movement and red for
+// an outgoing one.
+inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
+inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
+inline QString amountCaption(bool incoming) {
+    return incoming ? kCaptionIncoming : kCaptionOutgoing;
+}
+
+// "+" or "-" (by direction) before the trimmed amount.
+QString signedAmount(const QString& amount, bool incoming);
 
 // A new card dated `today`: days of notice 0, amount 0,00, incoming, not
 // settled, everything else empty.
@@ -49,26 +54,17 @@ void decode(const MovementRecord& record, qint64 position, CardTexts& card);
 
 // The first save check that fails: what to say, in which form, and which
 // field gets the focus.
-enum class CheckField { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
-using Check = cards::SaveCheck<CheckField>;
+struct Check {
+    enum class Field { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
+    enum class Kind { Warning, Notice };
+    Field field;
+    Kind kind;
+    QString message;
+};
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
-// Messages of saving, navigating and duplicating.
-using cards::accessFailureMessage;
-using cards::duplicatedMessage;
-using cards::kDuplicateNeedsStoredCard;
-using cards::kEmptyArchive;
-using cards::kInserted;
-using cards::kUpdated;
-inline const QString kEmailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
-
-using cards::storedPosition;
-
-// ---- Navigation -----------------------------------------------------------
-
-using cards::decideMove;
-using cards::Move;
-using cards::Step;
+inline const QString kEmailMissing =
+    QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
 
 // ---- Duplicating and the small field rules --------------------------------
 
@@ -77,9 +73,13 @@ using cards::Step;
 // card that is not stored yet.
 bool duplicate(CardTexts& card, const QDate& today);
 
-using cards::emailAfterKey;
-using cards::fiscalCodeAfterKey;
-using cards::mailTarget;
+// The fiscal code field after a key release: trimmed and upper-cased.
+QString fiscalCodeAfterKey(const QString& text);
+// The e-mail field after a key release: trimmed.
+QString emailAfterKey(const QString& text);
+// What the desktop is asked to open for an e-mail, or nothing when the
+// address is blank.
+std::optional<QString> mailTarget(const QString& email);
 
 // Date picker targets.
 inline const QString kPickOperationDate = QStringLiteral("movimenti_data");
@@ -87,7 +87,8 @@ inline const QString kPickDueDate = QStringLiteral("movimenti_scadenza");
 
 // ---- Year selection -------------------------------------------------------
 
-inline const QString kYearMessage = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+inline const QString kYearMessage =
+    QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 // Only the length counts: four characters, as typed, are a year.
 bool acceptableYear(const QString& typed);
 QString editorCaption(const QString& typed);
