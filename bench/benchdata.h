@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <benchmark/benchmark.h>
 
+#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -16,6 +16,10 @@ QString makeYearFile(int count);
 // Writes "Causali.pro" of `count` causali into a folder of its own and
 // returns the folder (ending with '/'), to be used as the program folder.
 QString makeCausaliFolder(int count);
+
+// Writes a registry Clienti.pro of `count` cards, alone in its own
+// temporary folder, and returns its path.
+QString makeClientFile(int count);
 
 // The usual console table, keeping each benchmark's real time so that a
 // program can print the ratios its targets are stated in.
@@ -36,10 +40,10 @@ private:
     std::map<std::string, double> times_;
 };
 
-// Runs the benchmarks named on the command line (all by default) and prints
-// "<label> ratio: X (target <= T)", X being the time of `measured` over
-// the time of `reference`.
-int runWithRatio(int argc, char** argv, const char* measured, const char* reference, const char* label,
-                 const char* target);
+// Runs the program's benchmarks and prints "<name> ratio: X (target <= Y)",
+// the time of the benchmark starting with `measured` over the one starting
+// with `baseline`. Returns the program's exit code.
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target);
 
 }  // namespace vt::bench

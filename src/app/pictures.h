@@ -9,6 +9,11 @@ class QSvgRenderer;
 
 namespace vt {
 
+// Makes the program's pictures (":/app/...", ":/icons/...") available by
+// path to whatever draws them; called by everything here, and by reports
+// that draw a picture.
+void loadPictures();
+
 // The shared picture of a common command, from the program's one set of
 // pictures (":/icons/<name>.svg"): "nuovo", "duplica", "salva", "trova",
 // "primo", "indietro", "avanti", "ultimo", "scadenze", "stampa", "esporta",

@@ -16,6 +16,7 @@
 #include "causali/TrovaCausali.h"
 #include "causali/logic/card.h"
 #include "checks/checkwindows.h"
+#include "clients/TrovaClienti.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Calendario.h"
 #include "movements/ExpMovimenti.h"
@@ -224,7 +225,7 @@ QString TfrmMovimenti::yearFile() const {
     return vt::trimmed(ui->lblFile->text());
 }
 
-void TfrmMovimenti::loadListedLine(const QString& line) {
+void TfrmMovimenti::loadListedLine(const vt::list::ListLine& line) {
     const vt::movsearch::LineMatch match = vt::movsearch::findLine(yearFile(), line);
     if (match.record) loadRecord(*match.record, match.position);
 }
@@ -457,8 +458,14 @@ void TfrmMovimenti::impCausaleClick() {
         });
     });
 }
-void TfrmMovimenti::impPagatoreClick() {}
-void TfrmMovimenti::impBeneficiarioClick() {}
+void TfrmMovimenti::impPagatoreClick() {
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("movimenti_pagatore")); });
+}
+void TfrmMovimenti::impBeneficiarioClick() {
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("movimenti_beneficiario")); });
+}
 void TfrmMovimenti::cmdTrovaClick() {
     vt::openDialog<TfrmTrovaMovimenti>(
         this, [](TfrmTrovaMovimenti& d) { d.setMemory(QStringLiteral("movimenti")); });

@@ -3,8 +3,10 @@
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
 #include "causali/logic/helppages.h"
+#include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "stats/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
 
 namespace vt {
@@ -18,7 +20,9 @@ QList<HelpPage> manualPages() {
     pages += clientsHelpPages();
     pages += movementsHelpPages();
     pages += causaliHelpPages();
+    pages += expcli::helpPages();
     pages += balanceHelpPages();
+    pages += statsHelpPages();
     pages += unpaidHelpPages();
     return pages;
 }

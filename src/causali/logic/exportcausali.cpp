@@ -1,5 +1,7 @@
 #include "causali/logic/exportcausali.h"
 
+#include "output/logic/exportrows.h"
+
 #include "archive/recordfile.h"
 #include "archive/records.h"
 
@@ -76,7 +78,7 @@ QStringList cells(QByteArrayView record) {
 }
 
 exporting::Rows rows(const QString& path) {
-    return exporting::recordRows(CausaliFile(path).raw(), cells);
+    return exporting::fileRows(CausaliFile(path).raw(), cells);
 }
 
 }  // namespace vt::expcau

@@ -41,22 +41,8 @@ sheet::Sheet worksheet(const Definition& definition, const QList<QStringList>& g
     sheet::Sheet out;
     out.name = definition.sheetName;
     out.columns.reserve(definition.columns.size());
-    for (const Column& c : definition.columns) out.columns.append({c.headerInFile(), c.width});
+    for (const Column& c : definition.columns) out.columns.append({c.headerInFile(), c.width, c.kind});
     out.rows = gridRows;
-    return out;
-}
-
-Rows recordRows(const RecordFile& file, const std::function<QStringList(QByteArrayView record)>& cells) {
-    Rows out;
-    const auto count = file.count();
-    if (!count || count.value() == 0) return out;
-    out.rowCount = count.value();
-    out.rows.reserve(count.value());
-    (void)file.scan([&](qint64, QByteArrayView record) {
-        if (out.rows.size() >= *out.rowCount) return false;
-        out.rows.append(cells(record));
-        return true;
-    });
     return out;
 }
 

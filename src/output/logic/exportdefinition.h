@@ -14,12 +14,16 @@ namespace vt::exporting {
 
 // One column of an export window: its grid header and width, and whether the
 // user may change its cells before exporting. `fileHeader`, when not empty,
-// is the header written in the file in place of the grid's.
+// is the header written in the file in place of the grid's. `kind` tells how
+// the spreadsheet reads the column's cells: every column is text unless it
+// is declared a value (amounts, dates, counts), so codes and free texts keep
+// their leading zeros and are never read as numbers or formulas.
 struct Column {
     QString header;
     int width = 0;
     bool editable = false;
     QString fileHeader = {};
+    sheet::CellKind kind = sheet::CellKind::Text;
 
     const QString& headerInFile() const { return fileHeader.isEmpty() ? header : fileHeader; }
 };
@@ -65,11 +69,5 @@ QString failureNotice();
 // The worksheet made of a definition's columns and the grid's rows (the
 // row-number column left out).
 sheet::Sheet worksheet(const Definition& definition, const QList<QStringList>& gridRows);
-
-// One row per record of an archive file, in file order, made by `cells`. A
-// missing file is created empty; an empty file leaves the grid as designed;
-// a read that fails stops there, keeping the rows read so far; a file that
-// grew since it was counted still gives the counted rows.
-Rows recordRows(const RecordFile& file, const std::function<QStringList(QByteArrayView record)>& cells);
 
 }  // namespace vt::exporting
