@@ -4,10 +4,19 @@
 #include <QString>
 #include <QWidget>
 
+class QApplication;
 class QIcon;
 class QSvgRenderer;
 
 namespace vt {
+
+// The program's one look (":/app/theme.qss"), applied to the whole
+// application once at start-up. Screen and dialog windows take it from their
+// base classes; a form opts in to the card panel's look with the dynamic
+// property panel="card" on its panel (see the theme file for the rest).
+void applyTheme(QApplication& app);
+// The theme's text, empty if the resource is missing.
+QString themeStyleSheet();
 
 // The shared picture of a common command, from the program's one set of
 // pictures (":/icons/<name>.svg"): "nuovo", "duplica", "salva", "trova",

@@ -6,6 +6,7 @@
 #include "app/CambiaPassword.h"
 #include "app/Password.h"
 #include "app/conventions.h"
+#include "app/pictures.h"
 #include "app/windows.h"
 #include "balance/MenuBilancio.h"
 #include "causali/Causali.h"
@@ -20,6 +21,7 @@ namespace vt {
 void prepareApplication(QApplication& app) {
     applyProcessFormats();
     loadItalianTranslations(app);
+    applyTheme(app);
     // The program ends only when told to (main menu closed, login "Esci"),
     // never because its last visible window was hidden.
     QApplication::setQuitOnLastWindowClosed(false);

@@ -60,8 +60,8 @@ struct Check {
 };
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
-// Messages of saving, navigating and duplicating.
-QString accessFailureMessage();
+// Messages of saving, navigating and duplicating (an access failure is
+// reported with vt::accessFailureMessage()).
 inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
 inline const QString kUpdated =
     QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");

@@ -52,9 +52,6 @@ struct LineMatch {
 };
 LineMatch findLine(const QString& yearFile, const QString& line);
 
-// The message of a search that could not read the year file.
-QString accessFailureNotice();
-
 // "Il presente riepilogo contiene N schede."
 QString countText(qsizetype lines);
 
