@@ -1,12 +1,14 @@
 #include "app/Password.h"
 
 #include "app/conventions.h"
+#include "app/dailybackup.h"
 #include "app/logic/password.h"
 #include "app/program.h"
 #include "archive/codec.h"
 #include "ui_Password.h"
 
-TfrmPassword::TfrmPassword(QWidget* parent) : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmPassword>()) {
+TfrmPassword::TfrmPassword(QWidget* parent)
+    : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmPassword>()) {
     ui->setupUi(this);
     vt::makeFixedScreen(this);
     ui->lblMemory->hide();
@@ -14,7 +16,8 @@ TfrmPassword::TfrmPassword(QWidget* parent) : vt::ScreenWindow(parent), ui(std::
     connect(ui->txtPassword, &QLineEdit::textChanged, this, &TfrmPassword::txtPasswordChange);
     connect(ui->txtPassword, &QLineEdit::returnPressed, this, &TfrmPassword::txtPasswordEnter);
     connect(ui->cmdOK, &QPushButton::clicked, this, &TfrmPassword::cmdOKClick);
-    connect(ui->btnCambiaPassword, &QPushButton::clicked, this, &TfrmPassword::btnCambiaPasswordClick);
+    connect(ui->btnCambiaPassword, &QPushButton::clicked, this,
+            &TfrmPassword::btnCambiaPasswordClick);
     connect(ui->cmdEsci, &QPushButton::clicked, this, &TfrmPassword::cmdEsciClick);
 }
 
@@ -40,7 +43,9 @@ void TfrmPassword::showEvent(QShowEvent* event) {
     ui->txtPassword->setFocus(Qt::OtherFocusReason);
 }
 
-void TfrmPassword::closeStep() { vt::endProgram(); }
+void TfrmPassword::closeStep() {
+    vt::endProgram();
+}
 
 void TfrmPassword::txtPasswordChange() {
     ui->cmdOK->setEnabled(!vt::trimmed(ui->txtPassword->text()).isEmpty());
@@ -59,6 +64,7 @@ void TfrmPassword::cmdOKClick() {
         case LoginResult::Match:
             ui->txtPassword->clear();
             vt::screens::switchTo(this, vt::screens::byClassName("TfrmAvvio"));
+            vt::backups().startDaily(vt::screens::byClassName("TfrmAvvio"));
             break;
         case LoginResult::NoMatch:
             vt::notice(this, QStringLiteral("Attenzione: password errata."));
@@ -66,8 +72,10 @@ void TfrmPassword::cmdOKClick() {
             ui->txtPassword->setFocus(Qt::OtherFocusReason);
             break;
         case LoginResult::ReadFailure:
-            vt::notice(this, QStringLiteral("Attenzione: si è verificato un errore durante la procedura di lettura "
-                                            "della password. Si consiglia di reinstallare il software."));
+            vt::notice(this,
+                       QStringLiteral(
+                           "Attenzione: si è verificato un errore durante la procedura di lettura "
+                           "della password. Si consiglia di reinstallare il software."));
             break;
     }
 }
@@ -76,4 +84,6 @@ void TfrmPassword::btnCambiaPasswordClick() {
     vt::screens::switchTo(this, vt::screens::byClassName("TfrmCambiaPassword"));
 }
 
-void TfrmPassword::cmdEsciClick() { vt::endProgram(); }
+void TfrmPassword::cmdEsciClick() {
+    vt::endProgram();
+}

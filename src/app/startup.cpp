@@ -6,7 +6,11 @@
 #include "app/CambiaPassword.h"
 #include "app/Password.h"
 #include "app/conventions.h"
+<<<<<<< HEAD
 #include "app/pictures.h"
+=======
+#include "app/dailybackup.h"
+>>>>>>> main
 #include "app/windows.h"
 #include "balance/MenuBilancio.h"
 #include "causali/Causali.h"
@@ -54,6 +58,9 @@ int runProgram(int argc, char** argv) {
     QWidget* login = createWindows();
     login->show();
     const int code = QApplication::exec();
+    // A copy still running stops here; its working folder never looks
+    // complete and the next start makes the day's copy again.
+    backups().finish();
     for (QWidget* w : screens::all()) delete w;
     screens::clear();
     return code;

@@ -239,5 +239,6 @@ QString causaliFilePath() { return programDir() + QStringLiteral("Causali.pro");
 QString clientiFilePath() { return programDir() + QStringLiteral("Clienti.pro"); }
 
 void setIoFaultHook(IoFaultHook hook) { faultHook() = std::move(hook); }
+bool ioFaultInjected(IoStep step, const QString& path) { return injected(step, path); }
 
 }  // namespace vt

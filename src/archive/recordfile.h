@@ -111,5 +111,8 @@ QString clientiFilePath();
 enum class IoStep { Open, Stat, Read, Write, Sync, Close };
 using IoFaultHook = std::function<bool(IoStep step, const QString& path)>;
 void setIoFaultHook(IoFaultHook hook);
+// Whether the installed hook fails this step; code of the archive layer
+// that makes its own system calls asks it before each one.
+bool ioFaultInjected(IoStep step, const QString& path);
 
 }  // namespace vt

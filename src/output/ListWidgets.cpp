@@ -39,6 +39,10 @@ void setUpRecordList(QListWidget* list) {
 
 void fillRecordList(QListWidget* list, QStringList lines) {
     list::sortLines(lines);
+    fillRecordListInOrder(list, lines);
+}
+
+void fillRecordListInOrder(QListWidget* list, const QStringList& lines) {
     list->clear();
     const QFont font = listFont();
     const QFontMetrics metrics(font);
@@ -47,11 +51,12 @@ void fillRecordList(QListWidget* list, QStringList lines) {
     qsizetype longest = 0;
     for (const QString& line : lines) longest = std::max(longest, line.size());
     const int width = std::max(kItemWidth, metrics.horizontalAdvance(QString(longest, u'M')) + 8);
-    // One insertion of every line, in sorted order: the list never re-sorts.
+    // One insertion of every line, in the given order: the list never sorts.
     list->addItems(lines);
     // All items look alike (uniform sizes), so the first one's size hint
     // sets the scroll width of the whole list.
-    if (QListWidgetItem* first = list->item(0)) first->setSizeHint(QSize(width, metrics.height() + 2));
+    if (QListWidgetItem* first = list->item(0))
+        first->setSizeHint(QSize(width, metrics.height() + 2));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
 }
@@ -63,9 +68,14 @@ QStringList recordListLines(const QListWidget* list) {
     return out;
 }
 
-ListFinder::ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton, QString* lastKey,
-                       QWidget* window)
-    : QObject(window), list_(list), field_(findField), window_(window), lastKey_(lastKey) {
+ListFinder::ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton,
+                       QString* lastKey, QWidget* window, list::FindCase findCase)
+    : QObject(window),
+      list_(list),
+      field_(findField),
+      window_(window),
+      lastKey_(lastKey),
+      case_(findCase) {
     installEnterMovesTo(findField, findButton);
     connect(findButton, &QPushButton::clicked, this, &ListFinder::find);
 }
@@ -83,7 +93,7 @@ int ListFinder::selectedRow() const {
 
 void ListFinder::find() {
     const list::FindOutcome outcome =
-        list::findNext(recordListLines(list_), selectedRow(), field_->text(), *lastKey_);
+        list::findNext(recordListLines(list_), selectedRow(), field_->text(), *lastKey_, case_);
     if (outcome.emptyList) {
         notice(window_, list::emptyListNotice());
         return;

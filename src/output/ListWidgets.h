@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include "output/logic/listlogic.h"
+
 class QLineEdit;
 class QListWidget;
 class QPushButton;
@@ -20,6 +22,9 @@ void setUpRecordList(QListWidget* list);
 // other characters by code) and inserts them in that order. Costs one sort,
 // however many lines.
 void fillRecordList(QListWidget* list, QStringList lines);
+// The same without sorting: the lines stay in the given (file) order, as in
+// the balance sheet.
+void fillRecordListInOrder(QListWidget* list, const QStringList& lines);
 
 // Every line of the list, in list order.
 QStringList recordListLines(const QListWidget* list);
@@ -32,7 +37,7 @@ class ListFinder : public QObject {
     Q_OBJECT
 public:
     ListFinder(QListWidget* list, QLineEdit* findField, QPushButton* findButton, QString* lastKey,
-               QWidget* window);
+               QWidget* window, list::FindCase findCase = list::FindCase::AToZ);
 
     // What the window does when it is shown: forget the last key, select
     // the first line if any, empty the find field.
@@ -47,6 +52,7 @@ private:
     QLineEdit* field_;
     QWidget* window_;
     QString* lastKey_;
+    list::FindCase case_;
 };
 
 }  // namespace vt

@@ -22,7 +22,8 @@ QStringList RecordingMessages::texts() const {
     return out;
 }
 
-QString ScriptedFileDialogs::openFile(QWidget*, const QString& caption, const QString&, const QString&) {
+QString ScriptedFileDialogs::openFile(QWidget*, const QString& caption, const QString&,
+                                      const QString&) {
     captions.append(caption);
     if (answers.empty()) {
         ADD_FAILURE() << "unexpected file dialog: " << caption.toStdString();
@@ -62,7 +63,8 @@ bool PdfPrinters::setUp(QPrinter& printer, QWidget*, bool askUser) {
     return true;
 }
 
-void PdfPrinters::preview(QWidget*, const QString& title, const std::function<void(QPrinter*)>& paint) {
+void PdfPrinters::preview(QWidget*, const QString& title,
+                          const std::function<void(QPrinter*)>& paint) {
     previews.append(title);
     QPrinter printer(QPrinter::HighResolution);
     const QString file = folder + QStringLiteral("/preview-%1.pdf").arg(previews.size());
@@ -91,13 +93,15 @@ FakeDesktop::FakeDesktop()
       files_(std::make_shared<ScriptedFileDialogs>()),
       inputs_(std::make_shared<ScriptedInputBoxes>()),
       printers_(std::make_shared<PdfPrinters>()),
-      dialogs_(std::make_shared<ScriptedDialogs>()) {
+      dialogs_(std::make_shared<ScriptedDialogs>()),
+      backups_(std::make_shared<RecordingBackups>()) {
     printers_->folder = dir();
     setMessages(messages_);
     setFileDialogs(files_);
     setInputBoxes(inputs_);
     setPrinters(printers_);
     setDialogRunner(dialogs_);
+    setBackups(backups_);
 }
 
 FakeDesktop::~FakeDesktop() {
@@ -106,6 +110,7 @@ FakeDesktop::~FakeDesktop() {
     setInputBoxes(nullptr);
     setPrinters(nullptr);
     setDialogRunner(nullptr);
+    setBackups(nullptr);
 }
 
 }  // namespace vt::test

@@ -8,6 +8,7 @@
 #include <optional>
 #include <vector>
 
+#include "app/dailybackup.h"
 #include "app/uiservices.h"
 #include "support/fakes.h"
 
@@ -44,7 +45,8 @@ class ScriptedInputBoxes : public InputBoxService {
 public:
     std::deque<std::optional<QString>> answers;
     QStringList prompts;
-    std::optional<QString> getText(QWidget*, const QString&, const QString& prompt, const QString&) override;
+    std::optional<QString> getText(QWidget*, const QString&, const QString& prompt,
+                                   const QString&) override;
 };
 
 // A printer that writes PDF files into the test's folder: the same painting
@@ -53,15 +55,16 @@ class PdfPrinters : public PrinterService {
 public:
     bool installed = true;
     bool dialogAccepts = true;
-    QString folder;              // where the PDFs go
-    QStringList printed;         // files written by setUp'd printers
+    QString folder;       // where the PDFs go
+    QStringList printed;  // files written by setUp'd printers
     int dialogs = 0;
-    QStringList previews;        // titles of previews shown
-    QStringList previewFiles;    // each preview's pages, also written as PDF
+    QStringList previews;      // titles of previews shown
+    QStringList previewFiles;  // each preview's pages, also written as PDF
 
     bool hasPrinter() const override { return installed; }
     bool setUp(QPrinter& printer, QWidget* parent, bool askUser) override;
-    void preview(QWidget* parent, const QString& title, const std::function<void(QPrinter*)>& paint) override;
+    void preview(QWidget* parent, const QString& title,
+                 const std::function<void(QPrinter*)>& paint) override;
 };
 
 // Runs dialogs by script: each opened dialog is handed to the next script,
@@ -72,6 +75,14 @@ public:
     std::deque<std::function<int(QDialog&)>> scripts;
     QStringList opened;  // class names of the dialogs run
     int run(QDialog& dialog) override;
+};
+
+// Counts the daily copies asked for and makes none: a test that wants a real
+// copy installs a BackupService of its own.
+class RecordingBackups : public BackupService {
+public:
+    int started = 0;
+    void startDaily(QWidget*) override { ++started; }
 };
 
 // Every service faked for the life of the object.
@@ -85,6 +96,7 @@ public:
     ScriptedInputBoxes& inputBoxes() { return *inputs_; }
     PdfPrinters& printers() { return *printers_; }
     ScriptedDialogs& dialogs() { return *dialogs_; }
+    RecordingBackups& backups() { return *backups_; }
 
 private:
     std::shared_ptr<RecordingMessages> messages_;
@@ -92,6 +104,7 @@ private:
     std::shared_ptr<ScriptedInputBoxes> inputs_;
     std::shared_ptr<PdfPrinters> printers_;
     std::shared_ptr<ScriptedDialogs> dialogs_;
+    std::shared_ptr<RecordingBackups> backups_;
 };
 
 }  // namespace vt::test

@@ -60,6 +60,7 @@ HelpPage mainMenuHelpPage() {
             .arg(password::kInitialPassword),
         QStringLiteral("Vantresa 4.0 può essere usato in una rete locale: installando il programma in una cartella condivisa, gli archivi sono comuni a tutte le postazioni."),
         QStringLiteral("Il programma funziona anche da una chiavetta USB. Poiché tutti gli archivi si trovano nella cartella del programma, copiare quella cartella è il modo più rapido per fare una copia di sicurezza di tutti i dati."),
+        QStringLiteral("Ogni giorno, al primo accesso, il programma copia da sé gli archivi dei movimenti, le causali, i pagatori e beneficiari, la password e i documenti allegati nella cartella Backup, in una cartella con la data del giorno; vengono conservate le copie degli ultimi 30 giorni. La copia avviene mentre si lavora, senza attese. Per tornare ai dati di un giorno, chiudi il programma e copia i file della cartella di quel giorno nella cartella del programma."),
         QStringLiteral("Vantresa 4.0 è lo strumento ideale per tenere sotto controllo incassi, pagamenti e insoluti, con pochi clic e senza bisogno di conoscenze contabili."),
     };
     return {QStringLiteral("Uno sguardo a Vantresa 4.0."), helpText(paragraphs)};

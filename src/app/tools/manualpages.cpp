@@ -1,6 +1,7 @@
 #include "app/tools/manualpages.h"
 
 #include "app/logic/helppages.h"
+#include "balance/logic/helppages.h"
 #include "movements/logic/helppages.h"
 
 namespace vt {
@@ -12,6 +13,7 @@ QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
     pages += movementsHelpPages();
+    pages += balanceHelpPages();
     return pages;
 }
 

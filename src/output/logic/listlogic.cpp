@@ -52,7 +52,8 @@ void sortLines(QStringList& lines) {
     std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
         const QByteArray& x = keys[static_cast<std::size_t>(a)];
         const QByteArray& y = keys[static_cast<std::size_t>(b)];
-        const int c = std::memcmp(x.constData(), y.constData(), static_cast<std::size_t>(std::min(x.size(), y.size())));
+        const int c = std::memcmp(x.constData(), y.constData(),
+                                  static_cast<std::size_t>(std::min(x.size(), y.size())));
         return c < 0 || (c == 0 && x.size() < y.size());
     });
     QStringList sorted;
@@ -66,7 +67,8 @@ QString fixedWidth(const QString& text, int width) {
     return text + QString(width - text.size(), u' ');
 }
 
-FindOutcome findNext(const QStringList& lines, int selected, const QString& typedKey, QString& lastKey) {
+FindOutcome findNext(const QStringList& lines, int selected, const QString& typedKey,
+                     QString& lastKey, FindCase findCase) {
     FindOutcome outcome;
     if (lines.isEmpty()) {
         outcome.emptyList = true;
@@ -77,8 +79,11 @@ FindOutcome findNext(const QStringList& lines, int selected, const QString& type
         selected = 0;
         outcome.select = 0;
     }
-    const QString key = foldAZ(typedKey);
-    auto test = [&](int i) { return !key.isEmpty() && foldAZ(lines[i]).contains(key); };
+    const auto fold = [findCase](const QString& text) {
+        return findCase == FindCase::AToZ ? foldAZ(text) : text.toLower();
+    };
+    const QString key = fold(typedKey);
+    auto test = [&](int i) { return !key.isEmpty() && fold(lines[i]).contains(key); };
     int found = -1;
     int start = 0;
     if (key != lastKey) {

@@ -95,7 +95,7 @@ TEST(MainMenuHelp, FirstParagraphAndOneForEachTopic) {
     const HelpPage page = mainMenuHelpPage();
     EXPECT_EQ(page.title, QStringLiteral("Uno sguardo a Vantresa 4.0."));
     const QStringList paragraphs = page.text.split(kHelpBreak);
-    ASSERT_EQ(paragraphs.size(), 47);
+    ASSERT_EQ(paragraphs.size(), 48);
     EXPECT_EQ(paragraphs.front(),
               QStringLiteral("Vantresa 4.0 è un software facile e intuitivo per contabilizzare i movimenti di denaro in "
                              "dare e avere, tenere un registro di primanota con calcolo del bilancio in attivo o passivo, "
@@ -118,6 +118,9 @@ TEST(MainMenuHelp, FirstParagraphAndOneForEachTopic) {
     EXPECT_TRUE(paragraphs[26].startsWith(QStringLiteral("Il pulsante Trova cerca i movimenti")));
     EXPECT_FALSE(paragraphs[26].contains(QStringLiteral("stato")));
     EXPECT_TRUE(paragraphs[26].contains(QStringLiteral("categoria")));
+    // The automatic daily copies, after the paragraph on copying the folder.
+    EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("cartella Backup")));
+    EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("ultimi 30 giorni")));
 }
 
 }  // namespace

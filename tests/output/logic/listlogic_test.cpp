@@ -1,16 +1,17 @@
-#include <gtest/gtest.h>
-
 #include "output/logic/listlogic.h"
+
+#include <gtest/gtest.h>
 
 namespace vt::list {
 namespace {
 
 TEST(ListOrder, IgnoresTheCaseOfAToZOnly) {
-    QStringList lines{"bolletta", "Canone", "affitto", "Affitto B", "\u00C8lite", "zeta", "_x", "Zattera"};
+    QStringList lines{"bolletta",   "Canone", "affitto", "Affitto B",
+                      "\u00C8lite", "zeta",   "_x",      "Zattera"};
     sortLines(lines);
     // '_' (95) sorts before the small letters, È (200) after them.
-    EXPECT_EQ(lines, (QStringList{"_x", "affitto", "Affitto B", "bolletta", "Canone", "Zattera", "zeta",
-                                  "\u00C8lite"}));
+    EXPECT_EQ(lines, (QStringList{"_x", "affitto", "Affitto B", "bolletta", "Canone", "Zattera",
+                                  "zeta", "\u00C8lite"}));
     EXPECT_TRUE(lessAZ("ABC", "abd"));
     EXPECT_FALSE(lessAZ("abc", "ABC"));
     EXPECT_FALSE(lessAZ("ABC", "abc"));
@@ -33,7 +34,8 @@ const QStringList kLines{"Affitto ufficio", "Bolletta luce", "Canone affitto"};
 TEST(Find, EmptyListGivesTheNotice) {
     QString last;
     EXPECT_TRUE(findNext({}, -1, "x", last).emptyList);
-    EXPECT_EQ(emptyListNotice(), QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
+    EXPECT_EQ(emptyListNotice(),
+              QStringLiteral("Ricerca non applicabile: la lista non contiene nessuna voce."));
 }
 
 struct Press {
@@ -71,6 +73,14 @@ TEST(Find, CaseOfAToZOnly) {
     EXPECT_EQ(findNext(lines, 0, "casa", last).select, 1);
     EXPECT_EQ(findNext(lines, 1, "\u00C8", last).select, -1);  // È does not find è
     EXPECT_EQ(findNext(lines, 1, "\u00E8", last).select, 0);
+}
+
+TEST(Find, AllLettersLowerCasesAccentedCapitalsToo) {
+    const QStringList lines{"citt\u00E0 \u00E8 bella", "CASA"};
+    QString last;
+    EXPECT_EQ(findNext(lines, 0, "casa", last, FindCase::AllLetters).select, 1);
+    EXPECT_EQ(findNext(lines, 1, "\u00C8", last, FindCase::AllLetters).select, 0);
+    EXPECT_EQ(findNext(lines, 0, "CITT\u00C0", last, FindCase::AllLetters).select, 0);
 }
 
 TEST(Find, EmptyKeyNeverMatchesAndKeyIsNotTrimmed) {
