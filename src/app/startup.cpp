@@ -6,11 +6,8 @@
 #include "app/CambiaPassword.h"
 #include "app/Password.h"
 #include "app/conventions.h"
-<<<<<<< HEAD
-#include "app/pictures.h"
-=======
 #include "app/dailybackup.h"
->>>>>>> main
+#include "app/pictures.h"
 #include "app/windows.h"
 #include "balance/MenuBilancio.h"
 #include "causali/Causali.h"
