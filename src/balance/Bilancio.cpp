@@ -50,7 +50,11 @@ TfrmBilancio::TfrmBilancio(QWidget* owner)
     connect(ui->btnEsci, &QPushButton::clicked, this, &TfrmBilancio::btnEsciClick);
 }
 
-TfrmBilancio::~TfrmBilancio() = default;
+TfrmBilancio::~TfrmBilancio() {
+    // The find field may still hold the focus when the sheet is destroyed:
+    // let it lose the focus while its highlight rectangle still exists.
+    if (QWidget* focused = focusWidget()) focused->clearFocus();
+}
 
 void TfrmBilancio::setRequest(const vt::balance::Request& request) {
     request_ = request;

@@ -7,6 +7,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
+#include <QSignalBlocker>
 #include <QStyle>
 #include <QSvgRenderer>
 #include <QTableWidget>
@@ -169,18 +170,25 @@ void ExportWindow::fillGrid(const exporting::Rows& rows) {
     grdRecords_->clearContents();
     grdRecords_->setRowCount(count);
     const int columns = static_cast<int>(definition_.columns.size());
-    for (int r = 0; r < count; ++r) {
-        const bool filled = rows.rowCount && r < rows.rows.size();
-        const QStringList* cells = filled ? &rows.rows[r] : nullptr;
-        auto* number = new QTableWidgetItem(filled ? QString::number(r + 1) : QString());
-        number->setFlags(number->flags() & ~Qt::ItemIsEditable);
-        grdRecords_->setItem(r, 0, number);
-        for (int c = 0; c < columns; ++c) {
-            auto* item = new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
-            if (!definition_.columns[c].editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-            grdRecords_->setItem(r, c + 1, item);
+    // A year can give tens of thousands of rows: the grid hears once, at the
+    // end, that its cells changed, instead of once per cell.
+    QAbstractItemModel* model = grdRecords_->model();
+    {
+        const QSignalBlocker quiet(model);
+        for (int r = 0; r < count; ++r) {
+            const bool filled = rows.rowCount && r < rows.rows.size();
+            const QStringList* cells = filled ? &rows.rows[r] : nullptr;
+            auto* number = new QTableWidgetItem(filled ? QString::number(r + 1) : QString());
+            number->setFlags(number->flags() & ~Qt::ItemIsEditable);
+            grdRecords_->setItem(r, 0, number);
+            for (int c = 0; c < columns; ++c) {
+                auto* item = new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
+                if (!definition_.columns[c].editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
+                grdRecords_->setItem(r, c + 1, item);
+            }
         }
     }
+    if (count > 0) emit model->dataChanged(model->index(0, 0), model->index(count - 1, columns));
 }
 
 void ExportWindow::showEvent(QShowEvent* event) {

@@ -3,6 +3,7 @@
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "unpaid/logic/helppages.h"
 
 namespace vt {
 
@@ -14,6 +15,7 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += movementsHelpPages();
     pages += balanceHelpPages();
+    pages += unpaidHelpPages();
     return pages;
 }
 
