@@ -3,6 +3,7 @@
 #include <QDate>
 #include <QFile>
 #include <QTemporaryDir>
+#include <cstdio>
 #include <random>
 
 #include "archive/records.h"
@@ -36,8 +37,10 @@ QString makeYearFile(int count) {
         r.setText(mov::DataSca, dateText(day.addDays(30)));
         r.setText(mov::Preavviso, QString::number(random() % 30));
         r.setText(mov::Causale, causali[static_cast<int>(random() % causali.size())]);
-        r.setText(mov::Promemoria, QStringLiteral("Rata %1 di 12, pagamento con bonifico").arg(i % 12 + 1));
-        const QString amount = normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
+        r.setText(mov::Promemoria,
+                  QStringLiteral("Rata %1 di 12, pagamento con bonifico").arg(i % 12 + 1));
+        const QString amount =
+            normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
         r.setText(mov::Importo, amount);
         r.setText(mov::ImportoSegnato, (in ? u'+' : u'-') + amount);
         r.setText(mov::Pagatore, names[static_cast<int>(random() % names.size())]);
@@ -49,6 +52,20 @@ QString makeYearFile(int count) {
         file.write(r.bytes());
     }
     return path;
+}
+
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target) {
+    benchmark::Initialize(&argc, argv);
+    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+    TimingReporter reporter;
+    benchmark::RunSpecifiedBenchmarks(&reporter);
+    const double base = reporter.timeOf(baseline);
+    const double time = reporter.timeOf(measured);
+    if (base > 0 && time > 0)
+        std::printf("%s ratio: %.2f (target <= %s)\n", name, time / base, target);
+    benchmark::Shutdown();
+    return 0;
 }
 
 }  // namespace vt::bench

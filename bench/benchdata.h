@@ -1,8 +1,8 @@
 #pragma once
 
-#include <QString>
 #include <benchmark/benchmark.h>
 
+#include <QString>
 #include <map>
 #include <string>
 #include <vector>
@@ -31,5 +31,11 @@ public:
 private:
     std::map<std::string, double> times_;
 };
+
+// Runs the program's benchmarks and prints "<name> ratio: X (target <= Y)",
+// the time of the benchmark starting with `measured` over the one starting
+// with `baseline`. Returns the program's exit code.
+int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
+                 const char* name, const char* target);
 
 }  // namespace vt::bench

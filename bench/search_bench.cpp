@@ -54,9 +54,9 @@ BENCHMARK(searchLines)->Unit(benchmark::kMillisecond);
 
 // Sorting the lines once.
 void sortOnce(benchmark::State& state) {
-    const QStringList lines = vt::movsearch::search(vt::bench::makeYearFile(kMovements), {}).lines;
+    const vt::list::ListLines lines = vt::movsearch::search(vt::bench::makeYearFile(kMovements), {}).lines;
     for (auto _ : state) {
-        QStringList copy = lines;
+        vt::list::ListLines copy = lines;
         vt::list::sortLines(copy);
         benchmark::DoNotOptimize(copy.size());
     }
@@ -65,7 +65,7 @@ BENCHMARK(sortOnce)->Unit(benchmark::kMillisecond);
 
 // Filling a list control with lines already read.
 void fillOnly(benchmark::State& state) {
-    const QStringList lines = vt::movsearch::search(vt::bench::makeYearFile(kMovements), {}).lines;
+    const vt::list::ListLines lines = vt::movsearch::search(vt::bench::makeYearFile(kMovements), {}).lines;
     QListWidget list;
     vt::setUpRecordList(&list);
     list.show();

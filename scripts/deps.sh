@@ -8,6 +8,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth
+  libreoffice-calc-nogui
 )
 missing=()
 for p in "${packages[@]}"; do

@@ -22,7 +22,7 @@ QString themeStyleSheet();
 // pictures (":/icons/<name>.svg"): "nuovo", "duplica", "salva", "trova",
 // "primo", "indietro", "avanti", "ultimo", "scadenze", "stampa", "esporta",
 // "file", "guida", "esci", "cancella", "importa", "controlla", "email",
-// "pdf", "anteprima". An unknown name gives an empty icon.
+// "pdf", "anteprima", "ricontatta". An unknown name gives an empty icon.
 QIcon icon(const QString& name);
 
 // A picture drawn from an SVG resource at whatever size the window gives

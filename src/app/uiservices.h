@@ -5,6 +5,7 @@
 #include <memory>
 #include <optional>
 
+class QFileDialog;
 class QWidget;
 class QDialog;
 class QPrinter;
@@ -28,6 +29,12 @@ public:
     // True when the user answers OK (or Yes).
     virtual bool show(QWidget* parent, MessageKind kind, const QString& text);
 };
+
+// Sets an open-file dialog up for `filter` (filters separated by ";;", each
+// a text with its patterns in parentheses). Every filter shows its text as
+// given; a "*.*" pattern matches every file, as users expect of it, files
+// without an extension included.
+void setUpOpenFileDialog(QFileDialog& dialog, const QString& filter);
 
 class FileDialogService {
 public:

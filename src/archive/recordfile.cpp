@@ -1,7 +1,6 @@
 #include "archive/recordfile.h"
 
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -181,39 +180,68 @@ FileResult<qint64> RecordFile::append(QByteArrayView record) const {
     return count + 1;
 }
 
+namespace {
+
+// About this many bytes of whole records are read at a time: small enough
+// for the block to stay in the processor's cache while its fields are
+// decoded, large enough for one read to cost little next to the decoding.
+constexpr qint64 kScanBlockBytes = 128 * 1024;
+
+// The read buffer of the scans of one thread, kept between scans so that a
+// scan allocates nothing. A scan started by a visitor of another scan (on
+// the same thread) gets a buffer of its own.
+class ScanBuffer {
+public:
+    explicit ScanBuffer(std::size_t bytes) : shared_(!busy()) {
+        if (shared_) {
+            busy() = true;
+            if (store().size() < bytes) store().resize(bytes);
+            data_ = store().data();
+        } else {
+            own_.resize(bytes);
+            data_ = own_.data();
+        }
+    }
+    ~ScanBuffer() {
+        if (shared_) busy() = false;
+    }
+    ScanBuffer(const ScanBuffer&) = delete;
+    ScanBuffer& operator=(const ScanBuffer&) = delete;
+    char* data() const { return data_; }
+
+private:
+    static std::vector<char>& store() {
+        thread_local std::vector<char> buffer;
+        return buffer;
+    }
+    static bool& busy() {
+        thread_local bool inUse = false;
+        return inUse;
+    }
+    bool shared_;
+    std::vector<char> own_;
+    char* data_ = nullptr;
+};
+
+}  // namespace
+
 FileStatus RecordFile::scan(const Visitor& visit) const {
     OpenFile file(path_);
     if (!file.isOpen()) return failure(path_, "open");
     const auto size = file.size();
     if (!size) return failure(path_, "stat");
+    // The records counted when the scan starts are the ones it visits. The
+    // file is read with plain reads, never mapped: another workstation may
+    // shorten or rewrite it meanwhile (a restored copy on a shared folder),
+    // and a shortened file then only ends the scan early, where a mapping
+    // would kill the process on the first page past the new end.
     const qint64 count = *size / length_;
-    if (count == 0) {
-        if (!file.close()) return failure(path_, "close");
-        return Done{};
-    }
-    if (injected(IoStep::Read, path_)) return failure(path_, "read");
-    // Mapping the records spares the copy a read makes: a scan of a large
-    // year then costs little more than decoding the fields it needs. The
-    // program never shortens a file, so the mapping stays valid.
-    const std::size_t mapped = static_cast<std::size_t>(count * length_);
-    void* view = ::mmap(nullptr, mapped, PROT_READ, MAP_PRIVATE | MAP_POPULATE, file.fd(), 0);
-    if (view != MAP_FAILED) {
-        const char* base = static_cast<const char*>(view);
-        for (qint64 i = 0; i < count; ++i)
-            if (!visit(i + 1, QByteArrayView(base + i * length_, length_))) break;
-        ::munmap(view, mapped);
-        if (!file.close()) return failure(path_, "close");
-        return Done{};
-    }
-    // Where the file cannot be mapped, read whole records in blocks of
-    // about a megabyte.
-    const qint64 perBlock = std::max<qint64>(1, (1 << 20) / length_);
-    std::vector<char> buffer(static_cast<std::size_t>(perBlock * length_));
+    const qint64 perBlock = std::max<qint64>(1, kScanBlockBytes / length_);
+    const ScanBuffer buffer(static_cast<std::size_t>(std::min(perBlock, std::max<qint64>(count, 1)) * length_));
     for (qint64 first = 0; first < count; first += perBlock) {
         const qint64 records = std::min(perBlock, count - first);
         qint64 got = 0;
-        if (!file.readAt(buffer.data(), records * length_, first * length_, &got))
-            return failure(path_, "read");
+        if (!file.readAt(buffer.data(), records * length_, first * length_, &got)) return failure(path_, "read");
         const qint64 whole = got / length_;
         for (qint64 i = 0; i < whole; ++i) {
             if (!visit(first + i + 1, QByteArrayView(buffer.data() + i * length_, length_))) {
@@ -221,7 +249,7 @@ FileStatus RecordFile::scan(const Visitor& visit) const {
                 return Done{};
             }
         }
-        if (whole < records) break;  // the file shrank under us: stop at what is there
+        if (whole < records) break;  // the file was shortened: the scan ends at its new end
     }
     if (!file.close()) return failure(path_, "close");
     return Done{};

@@ -62,7 +62,11 @@ public:
     // Writes after the last whole record (over a partial tail) and returns
     // the new record's position.
     FileResult<qint64> append(QByteArrayView record) const;
-    // Visits every record in file order. The visitor returns false to stop.
+    // Visits every record in file order, each with its position; the visitor
+    // returns false to stop. The record bytes are valid during the visit
+    // only. The records counted at the start are visited: a file that grows
+    // meanwhile gives no more, one that is shortened ends the scan at its new
+    // end.
     using Visitor = std::function<bool(qint64 position, QByteArrayView record)>;
     FileStatus scan(const Visitor& visit) const;
     // Opens (creating when missing) and closes again.

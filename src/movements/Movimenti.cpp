@@ -7,6 +7,7 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/base/services.h"
+#include "app/cardactions.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
@@ -178,7 +179,7 @@ QString TfrmMovimenti::yearFile() const {
     return vt::trimmed(ui->lblFile->text());
 }
 
-void TfrmMovimenti::loadListedLine(const QString& line) {
+void TfrmMovimenti::loadListedLine(const vt::list::ListLine& line) {
     const vt::movsearch::LineMatch match = vt::movsearch::findLine(yearFile(), line);
     if (match.record) loadRecord(*match.record, match.position);
 }
@@ -334,24 +335,8 @@ void TfrmMovimenti::cmdSalvaClick() {
         if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
         return;
     }
-    const vt::MovementFile file(yearFile());
-    const vt::MovementRecord record = encode(card);
-    if (const auto at = storedPosition(card.posizione)) {
-        if (!file.overwrite(*at, record)) {
-            vt::error(this, vt::accessFailureMessage());
-            return;
-        }
-        ui->lblPosizione->setText(QString::number(*at));
-        vt::information(this, kUpdated);
-        return;
-    }
-    const auto appended = file.append(record);
-    if (!appended) {
-        vt::error(this, vt::accessFailureMessage());
-        return;
-    }
-    ui->lblPosizione->setText(QString::number(appended.value()));
-    vt::information(this, kInserted);
+    vt::card::save(this, vt::MovementFile(yearFile()).raw(), encode(card).bytes(),
+                   ui->lblPosizione);
 }
 
 void TfrmMovimenti::cmdDuplicaClick() {
@@ -361,41 +346,17 @@ void TfrmMovimenti::cmdDuplicaClick() {
         return;
     }
     setCardTexts(card);
-    if (!vt::MovementFile(yearFile()).touch()) {
-        vt::warning(this, vt::accessFailureMessage());
-        return;
-    }
+    // The register says so as a warning, not as an error.
+    if (!reachable(this, vt::MovementFile(yearFile()).raw(), vt::MessageKind::Warning)) return;
     ui->txtCausale->setFocus(Qt::OtherFocusReason);
     vt::information(this, duplicatedMessage());
 }
 
 void TfrmMovimenti::navigate(Move move) {
-    const vt::MovementFile file(yearFile());
-    const auto count = file.count();
-    if (!count) {
-        vt::error(this, vt::accessFailureMessage());
-        return;
-    }
-    const Step step = decideMove(move, ui->lblPosizione->text(), count.value());
-    switch (step.kind) {
-        case Step::Kind::Nothing:
-            return;
-        case Step::Kind::EmptyArchiveClear:
-            ui->lblPosizione->clear();
-            [[fallthrough]];
-        case Step::Kind::EmptyArchive:
-            vt::information(this, kEmptyArchive);
-            return;
-        case Step::Kind::Load: {
-            const auto record = file.read(step.position);
-            if (!record) {
-                vt::error(this, vt::accessFailureMessage());
-                return;
-            }
-            loadRecord(record.value(), step.position);
-            return;
-        }
-    }
+    browse(this, vt::MovementFile(yearFile()).raw(), move, ui->lblPosizione,
+           [this](QByteArray bytes, qint64 position) {
+               loadRecord(vt::MovementRecord(std::move(bytes)), position);
+           });
 }
 
 void TfrmMovimenti::cmdPrimoClick() {

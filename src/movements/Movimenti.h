@@ -5,6 +5,7 @@
 #include "app/windows.h"
 #include "archive/records.h"
 #include "movements/logic/card.h"
+#include "output/logic/listlogic.h"
 
 namespace Ui {
 class TfrmMovimenti;
@@ -23,10 +24,11 @@ public:
     // neither "S\u00EC" nor "No" leaves its control as it was) and sets
     // lblPosizione to `position`. Used by the lists that load a movement.
     void loadRecord(const vt::MovementRecord& record, qint64 position);
-    // Loads the movement a list shows as `line`: the year file is read again
-    // and the last record in file order whose recomposed line is equal
-    // wins. Nothing happens when no record matches or the file cannot be read.
-    void loadListedLine(const QString& line);
+    // Loads the movement a list shows as `line`, read again from the year
+    // file: the record at the line's position when it still composes the
+    // line, else the last record in file order that does. Nothing happens
+    // when no record matches or the file cannot be read.
+    void loadListedLine(const vt::list::ListLine& line);
     // The full path of the year file open in the card (its lblFile).
     QString yearFile() const;
 

@@ -26,7 +26,9 @@ TfrmSospesiMov::TfrmSospesiMov(QWidget* owner) : vt::DialogWindow(owner), ui(std
     ui->btnChiudi->setAutoDefault(false);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmSospesiMov::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmSospesiMov::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmSospesiMov::lstRecordsDblClick);
+    vt::onRecordListDoubleClick(ui->lstRecords, [this](const std::optional<vt::list::ListLine>& selected) {
+        lstRecordsDblClick(selected);
+    });
 }
 
 TfrmSospesiMov::~TfrmSospesiMov() = default;
@@ -46,10 +48,10 @@ void TfrmSospesiMov::FormShow() {
     ui->txtTrova->setFocus();
 }
 
-void TfrmSospesiMov::lstRecordsDblClick() {
-    QListWidgetItem* selected = ui->lstRecords->currentItem();
+void TfrmSospesiMov::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {
     auto* card = vt::screens::get<TfrmMovimenti>();
-    if (selected && selected->isSelected() && card) card->loadListedLine(selected->text());
+    // With no line selected the window just closes.
+    if (selected && card) card->loadListedLine(*selected);
     closeWindow();
 }
 

@@ -38,7 +38,9 @@ TfrmTrovaMovimenti::TfrmTrovaMovimenti(QWidget* owner)
     connect(ui->btnAnnulla, &QPushButton::clicked, this, &TfrmTrovaMovimenti::closeWindow);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmTrovaMovimenti::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmTrovaMovimenti::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this, &TfrmTrovaMovimenti::lstRecordsDblClick);
+    vt::onRecordListDoubleClick(ui->lstRecords, [this](const std::optional<vt::list::ListLine>& selected) {
+        lstRecordsDblClick(selected);
+    });
 }
 
 TfrmTrovaMovimenti::~TfrmTrovaMovimenti() = default;
@@ -84,12 +86,12 @@ void TfrmTrovaMovimenti::btnCercaClick() {
     ui->txtTrova->setFocus();
 }
 
-void TfrmTrovaMovimenti::lstRecordsDblClick() {
-    QListWidgetItem* selected = ui->lstRecords->currentItem();
+void TfrmTrovaMovimenti::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {
     auto* card = vt::screens::get<TfrmMovimenti>();
-    if (selected && selected->isSelected() && card && vt::trimmed(ui->lblMemory->text()) == QLatin1String("movimenti"))
-        card->loadListedLine(selected->text());
-    // Success or failure, the window closes without a message.
+    if (selected && card && vt::trimmed(ui->lblMemory->text()) == QLatin1String("movimenti"))
+        card->loadListedLine(*selected);
+    // A line loaded, no line selected or a file that cannot be read: the
+    // window closes without a message.
     closeWindow();
 }
 

@@ -48,6 +48,8 @@ report::ReportLayout listReportLayout() {
     pagina.alignment = Qt::AlignHCenter | Qt::AlignVCenter;
     pagina.wordWrap = false;
     pagina.setText(QStringLiteral("Stampa eseguita in data [DATE]"));
+    // The one memo that gets the print date; list lines print as they are.
+    pagina.expandsDate = true;
     footer.objects.push_back(pagina);
     return layout;
 }

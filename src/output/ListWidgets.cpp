@@ -1,8 +1,11 @@
 #include "output/ListWidgets.h"
 
+#include <QEvent>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QMouseEvent>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <algorithm>
 
 #include "app/conventions.h"
@@ -37,12 +40,13 @@ void setUpRecordList(QListWidget* list) {
     list->setPalette(palette);
 }
 
-void fillRecordList(QListWidget* list, QStringList lines) {
-    list::sortLines(lines);
-    fillRecordListInOrder(list, lines);
-}
+namespace {
+// The role that holds a line's record position.
+constexpr int kPositionRole = Qt::UserRole + 1;
 
-void fillRecordListInOrder(QListWidget* list, const QStringList& lines) {
+// Puts lines into the list in the given order, with their positions when
+// given.
+void insertInOrder(QListWidget* list, const QStringList& lines, const QList<qint64>& positions) {
     list->clear();
     const QFont font = listFont();
     const QFontMetrics metrics(font);
@@ -53,12 +57,78 @@ void fillRecordListInOrder(QListWidget* list, const QStringList& lines) {
     const int width = std::max(kItemWidth, metrics.horizontalAdvance(QString(longest, u'M')) + 8);
     // One insertion of every line, in the given order: the list never sorts.
     list->addItems(lines);
+    if (!positions.isEmpty()) {
+        // The items were just inserted and are painted afterwards anyway:
+        // one change signal per item would only cost time.
+        const QSignalBlocker quiet(list->model());
+        for (int i = 0; i < list->count(); ++i)
+            list->item(i)->setData(kPositionRole, QVariant::fromValue(positions[i]));
+    }
     // All items look alike (uniform sizes), so the first one's size hint
     // sets the scroll width of the whole list.
     if (QListWidgetItem* first = list->item(0))
         first->setSizeHint(QSize(width, metrics.height() + 2));
     list->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     list->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
+}
+
+// Sends double-clicks on the empty part of a list to the same handler as
+// double-clicks on a line.
+class DoubleClickWatch : public QObject {
+public:
+    DoubleClickWatch(QListWidget* list, ListDoubleClick handler)
+        : QObject(list), list_(list), handler_(std::move(handler)) {
+        list->viewport()->installEventFilter(this);
+        connect(list, &QListWidget::itemDoubleClicked, this, [this] { handler_(selectedListLine(list_)); });
+    }
+
+protected:
+    bool eventFilter(QObject* watched, QEvent* event) override {
+        if (event->type() == QEvent::MouseButtonDblClick && watched == list_->viewport()) {
+            const auto* mouse = static_cast<QMouseEvent*>(event);
+            // On a line the list itself reports the double-click.
+            if (!list_->itemAt(mouse->position().toPoint())) {
+                handler_(selectedListLine(list_));
+                return true;
+            }
+        }
+        return QObject::eventFilter(watched, event);
+    }
+
+private:
+    QListWidget* list_;
+    ListDoubleClick handler_;
+};
+}  // namespace
+
+void fillRecordList(QListWidget* list, QStringList lines) {
+    list::sortLines(lines);
+    insertInOrder(list, lines, {});
+}
+
+void fillRecordListInOrder(QListWidget* list, const QStringList& lines) { insertInOrder(list, lines, {}); }
+
+void fillRecordList(QListWidget* list, list::ListLines lines) {
+    list::sortLines(lines);
+    QStringList texts;
+    QList<qint64> positions;
+    texts.reserve(lines.size());
+    positions.reserve(lines.size());
+    for (list::ListLine& line : lines) {
+        texts.append(std::move(line.text));
+        positions.append(line.position);
+    }
+    insertInOrder(list, texts, positions);
+}
+
+std::optional<list::ListLine> selectedListLine(const QListWidget* list) {
+    const QListWidgetItem* current = list->currentItem();
+    if (!current || !current->isSelected()) return std::nullopt;
+    return list::ListLine{current->text(), current->data(kPositionRole).toLongLong()};
+}
+
+void onRecordListDoubleClick(QListWidget* list, ListDoubleClick handler) {
+    new DoubleClickWatch(list, std::move(handler));
 }
 
 QStringList recordListLines(const QListWidget* list) {

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 #include <QStringList>
+#include <functional>
+#include <optional>
 
 #include "output/logic/listlogic.h"
 
@@ -22,12 +24,25 @@ void setUpRecordList(QListWidget* list);
 // other characters by code) and inserts them in that order. Costs one sort,
 // however many lines.
 void fillRecordList(QListWidget* list, QStringList lines);
+// The same for lines read from a file: each line keeps the position of its
+// record, so that equal lines still lead to different records.
+void fillRecordList(QListWidget* list, list::ListLines lines);
 // The same without sorting: the lines stay in the given (file) order, as in
 // the balance sheet.
 void fillRecordListInOrder(QListWidget* list, const QStringList& lines);
 
 // Every line of the list, in list order.
 QStringList recordListLines(const QListWidget* list);
+
+// The selected line with its record position, or nothing when no line is
+// selected.
+std::optional<list::ListLine> selectedListLine(const QListWidget* list);
+
+// Calls `handler` on every double-click in the list, on a line or on the
+// empty space below the lines, with the selected line (nothing when no line
+// is selected). The handler lives as long as the list.
+using ListDoubleClick = std::function<void(const std::optional<list::ListLine>& selected)>;
+void onRecordListDoubleClick(QListWidget* list, ListDoubleClick handler);
 
 // The find box of a list window: "Trova" moves the selection to the next
 // line containing the text of the find field; Enter in the find field

@@ -24,7 +24,8 @@ QFont reportFont(const report::ReportObject& memo);
 // device of 1200 dots per inch so that every device gets the same lines.
 class FontTextMeasure : public report::TextMeasure {
 public:
-    QStringList lines(const report::ReportObject& memo, const QString& text, double width) const override;
+    QStringList lines(const report::ReportObject& memo, const QString& text,
+                      double width) const override;
     double lineHeight(const report::ReportObject& memo) const override;
 };
 
@@ -51,10 +52,15 @@ public:
     bool addLine(const QString& memo, const QString& line);
     // Heights of a memo or a band, in millimetres or in report units.
     bool setHeight(const QString& name, double mm) { return layout_.setHeight(name, mm); }
-    bool setHeightUnits(const QString& name, double units) { return setHeight(name, report::unitsToMm(units)); }
-    void setOrientation(QPageLayout::Orientation orientation) { layout_.page.orientation = orientation; }
+    bool setHeightUnits(const QString& name, double units) {
+        return setHeight(name, report::unitsToMm(units));
+    }
+    void setOrientation(QPageLayout::Orientation orientation) {
+        layout_.page.orientation = orientation;
+    }
 
-    // Lays the pages out, with [DATE] as today's date.
+    // Lays the pages out, with today's date for [DATE] in the memos that ask
+    // for it.
     const report::PreparedReport& prepare();
     const report::PreparedReport& prepared() const { return prepared_; }
     int pageCount() const { return static_cast<int>(prepared_.pages.size()); }

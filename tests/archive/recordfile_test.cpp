@@ -1,3 +1,5 @@
+#include "archive/recordfile.h"
+
 #include <gtest/gtest.h>
 #include <unistd.h>
 
@@ -5,14 +7,18 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QTemporaryDir>
+#include <atomic>
+#include <functional>
+#include <thread>
 
-#include "archive/recordfile.h"
 #include "support/fakes.h"
 
 namespace vt {
 namespace {
 
-QByteArray record(char fill, int length = 10) { return QByteArray(length, fill); }
+QByteArray record(char fill, int length = 10) {
+    return QByteArray(length, fill);
+}
 
 QByteArray contents(const QString& path) {
     QFile f(path);
@@ -93,6 +99,111 @@ TEST_F(RecordFileTest, ScanVisitsInFileOrderAcrossBlocksAndCanStop) {
     EXPECT_EQ(visited, 5);
 }
 
+// A file another workstation changes while this one scans it: shortened (a
+// restored copy) or grown (a card saved there). The scan must end normally.
+class ChangingFile : public ::testing::Test {
+protected:
+    static constexpr int kLength = 10;
+    static constexpr qint64 kRecords = 40000;  // several read blocks
+    QTemporaryDir dir;
+    QString path = dir.filePath(QStringLiteral("2026.eur"));
+    RecordFile file{path, kLength};
+
+    void SetUp() override {
+        QFile f(path);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        ASSERT_EQ(f.write(fullContent()), kRecords * kLength);
+    }
+    static QByteArray fullContent() {
+        QByteArray all;
+        all.reserve(kRecords * kLength);
+        for (qint64 p = 1; p <= kRecords; ++p) all += recordAt(p);
+        return all;
+    }
+    static QByteArray recordAt(qint64 position) {
+        return QByteArray::number(position).leftJustified(kLength, '.', true);
+    }
+    // Scans, running `change` (on another thread) when the scan reaches
+    // record 100, and waits for it before going on.
+    qint64 scanChangedAt100(const std::function<void()>& change, bool* ordered) {
+        qint64 visited = 0;
+        *ordered = true;
+        const FileStatus status = file.scan([&](qint64 p, QByteArrayView r) {
+            *ordered &= p == visited + 1 && r == recordAt(p);
+            ++visited;
+            if (p == 100) std::thread(change).join();
+            return true;
+        });
+        EXPECT_TRUE(status);
+        return visited;
+    }
+};
+
+TEST_F(ChangingFile, AFileShortenedDuringAScanEndsItAtTheNewEnd) {
+    for (qint64 newSize : {qint64{20000} * kLength, qint64{20000} * kLength + 5}) {
+        SetUp();
+        bool ordered = false;
+        const qint64 visited =
+            scanChangedAt100([&] { ASSERT_TRUE(QFile::resize(path, newSize)); }, &ordered);
+        EXPECT_EQ(visited, 20000) << newSize;
+        EXPECT_TRUE(ordered);
+    }
+    // Shortened to nothing at all.
+    SetUp();
+    bool ordered = false;
+    const qint64 visited = scanChangedAt100([&] { ASSERT_TRUE(QFile::resize(path, 0)); }, &ordered);
+    EXPECT_GE(visited, 100);
+    EXPECT_LT(visited, kRecords);
+    EXPECT_TRUE(ordered);
+}
+
+TEST_F(ChangingFile, AFileGrownDuringAScanGivesTheRecordsCountedAtTheStart) {
+    bool ordered = false;
+    const qint64 visited = scanChangedAt100(
+        [&] {
+            QFile f(path);
+            ASSERT_TRUE(f.open(QIODevice::Append));
+            for (qint64 p = kRecords + 1; p <= kRecords + 500; ++p) f.write(recordAt(p));
+        },
+        &ordered);
+    EXPECT_EQ(visited, kRecords);
+    EXPECT_TRUE(ordered);
+    EXPECT_EQ(*file.count(), kRecords + 500);
+}
+
+TEST_F(ChangingFile, ScansSurviveASecondThreadShorteningAndRestoringTheFile) {
+    // No synchronisation at all: whatever the moment of each cut, every scan
+    // ends normally with records in order from position 1.
+    std::atomic<bool> stop = false;
+    const QByteArray content = fullContent();
+    std::thread other([&] {
+        const QByteArray native = QFile::encodeName(path);
+        qint64 cut = 1;
+        while (!stop) {
+            cut = (cut * 7919 + 13) % (kRecords * kLength);
+            if (::truncate(native.constData(), cut) != 0) break;
+            QFile f(path);
+            if (!f.open(QIODevice::ReadWrite)) break;
+            f.seek(cut);
+            f.write(content.mid(cut));
+        }
+    });
+    for (int round = 0; round < 30; ++round) {
+        qint64 visited = 0;
+        bool ordered = true;
+        const FileStatus status = file.scan([&](qint64 p, QByteArrayView) {
+            ordered &= p == visited + 1;
+            ++visited;
+            return true;
+        });
+        EXPECT_TRUE(status);
+        EXPECT_TRUE(ordered);
+        EXPECT_LE(visited, kRecords);
+    }
+    stop = true;
+    other.join();
+}
+
 TEST_F(RecordFileTest, PathBelowARegularFileFailsForEveryAction) {
     // Permission bits do not stop root; a path below a regular file stops
     // everyone.
@@ -123,7 +234,8 @@ TEST_F(RecordFileTest, FolderWithoutWritePermissionFailsForOrdinaryUsers) {
     EXPECT_FALSE(file.count());
     EXPECT_FALSE(file.append(record('a')));
     EXPECT_FALSE(QFileInfo::exists(path));
-    QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
+    QFile::setPermissions(dir.path(),
+                          QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
 }
 
 TEST_F(RecordFileTest, AnExistingThingThatCannotBeOpenedIsNeverReplaced) {

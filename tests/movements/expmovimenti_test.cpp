@@ -70,7 +70,11 @@ protected:
         QFile f(desktop.file(QStringLiteral("Movimenti.xls")));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Dates, days and amounts are plain cells; every other column is text.
     static QByteArray dataCell(const QByteArray& text) { return "<td style=\"text-align: left;\">" + text + "</td>"; }
+    static QByteArray textCell(const QByteArray& text) {
+        return "<td style=\"text-align: left; mso-number-format:\\@;\" sdnum=\"1040;0;@\">" + text + "</td>";
+    }
 };
 
 TEST_F(MovementsExportWindow, ShowsTheYearOfTheCardAndExportsItInFileOrder) {
@@ -101,9 +105,9 @@ TEST_F(MovementsExportWindow, ShowsTheYearOfTheCardAndExportsItInFileOrder) {
     EXPECT_EQ(file.count("<tr>"), 4);
     EXPECT_LT(file.indexOf("Parcella"), file.indexOf("Affitto"));
     EXPECT_LT(file.indexOf("Affitto"), file.indexOf("Rimborso"));
-    EXPECT_TRUE(file.contains("<tr>" + dataCell("Uscita") + dataCell("05/03/2024") + dataCell("Affitto")));
-    EXPECT_TRUE(file.contains(dataCell("-45,00") + dataCell("Mario Rossi")));
-    EXPECT_TRUE(file.contains(dataCell("S\xEC") + "</tr>"));
+    EXPECT_TRUE(file.contains("<tr>" + textCell("Uscita") + dataCell("05/03/2024") + textCell("Affitto")));
+    EXPECT_TRUE(file.contains(dataCell("-45,00") + textCell("Mario Rossi")));
+    EXPECT_TRUE(file.contains(textCell("S\xEC") + "</tr>"));
     EXPECT_TRUE(file.contains("width=120>Saldato</td></tr>"));
     EXPECT_FALSE(file.contains('\n'));
     EXPECT_EQ(desktop.shell().opened,
@@ -119,8 +123,8 @@ TEST_F(MovementsExportWindow, AccentsAndTheEuroSignAreOneByteEachAndMarkupIsKept
     desktop.messages().confirmations = {true, false};
     click(window, "cmdEsporta");
     const QByteArray file = exported();
-    EXPECT_TRUE(file.contains(dataCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80")));
-    EXPECT_TRUE(file.contains(dataCell("Cortes\xED" "a ?")));
+    EXPECT_TRUE(file.contains(textCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80")));
+    EXPECT_TRUE(file.contains(textCell("Cortes\xED" "a ?")));
     EXPECT_TRUE(desktop.shell().opened.isEmpty());
 }
 

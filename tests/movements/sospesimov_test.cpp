@@ -85,26 +85,18 @@ TEST_F(Due, ListsUnsettledMovementsWhoseNoticeHasBegunSorted) {
     });
 }
 
-TEST_F(Due, AnUnreadableRecordEndsTheListKeepingTheLinesBefore) {
+TEST_F(Due, AnUnreadableRecordIsLeftOutAndTheListGoesOn) {
     add(movement("Primo", "01/03/2024", "0"));
     add(movement("Rotto", "31/02/2024", "0"));
     add(movement("Dopo", "01/03/2024", "0"));
-    add(movement("Dopo ancora", "01/03/2024", "x"));
+    add(movement("Preavviso in lettere", "01/03/2024", "5g"));
+    add(movement("Vuoto", "01/03/2024", ""));
+    add(movement("Ultimo", "01/03/2024", "0"));
     open([](QDialog& d) {
-        EXPECT_EQ(lines(d), QStringList{"Primo"});
+        EXPECT_EQ(lines(d), (QStringList{"Dopo", "Primo", "Ultimo"}));
         child<QPushButton>(d, "btnChiudi")->click();
     });
     EXPECT_TRUE(desktop.messages().shown.empty());
-}
-
-TEST_F(Due, BadNoticeDaysAlsoEndTheList) {
-    add(movement("Primo", "01/03/2024", "0"));
-    add(movement("Rotto", "01/03/2024", ""));
-    add(movement("Dopo", "01/03/2024", "0"));
-    open([](QDialog& d) {
-        EXPECT_EQ(lines(d), QStringList{"Primo"});
-        child<QPushButton>(d, "btnChiudi")->click();
-    });
 }
 
 TEST_F(Due, EmptyListFindNoticeAndPrintOfTitleAndFooter) {
@@ -119,21 +111,41 @@ TEST_F(Due, EmptyListFindNoticeAndPrintOfTitleAndFooter) {
     });
 }
 
-TEST_F(Due, DoubleClickLoadsTheLastEqualMovementIntoTheCard) {
+TEST_F(Due, EachOfTwoEqualLinesLoadsItsOwnMovement) {
     add(movement("Affitto", "01/03/2024", "0", false, "01/01/2024"));
     add(movement("Affitto", "01/03/2024", "0", false, "03/01/2024"));
+    for (int row : {0, 1}) {
+        open([row](QDialog& d) {
+            auto* list = child<QListWidget>(d, "lstRecords");
+            ASSERT_EQ(list->count(), 2);
+            EXPECT_EQ(list->item(0)->text(), list->item(1)->text());
+            list->setCurrentRow(row);
+            list->doItemsLayout();
+            const QRect rect = list->visualItemRect(list->item(row));
+            QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+            EXPECT_FALSE(d.isVisible());
+        });
+        EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), QString::number(row + 1));
+        EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), row == 0 ? "01/01/2024" : "03/01/2024");
+        EXPECT_FALSE(child<QCheckBox>(card, "chkSaldato")->isChecked());
+    }
+}
+
+TEST_F(Due, DoubleClickWithNoLineSelectedClosesAndLoadsNothing) {
+    add(movement("Affitto", "01/03/2024", "0"));
+    child<QLabel>(card, "lblPosizione")->setText("");
     open([](QDialog& d) {
         auto* list = child<QListWidget>(d, "lstRecords");
-        list->setCurrentRow(0);
+        list->clearSelection();
         list->doItemsLayout();
-        const QRect rect = list->visualItemRect(list->item(0));
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        const QPoint below(20, list->visualItemRect(list->item(0)).bottom() + 30);
+        ASSERT_LT(below.y(), list->viewport()->height());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
         EXPECT_FALSE(d.isVisible());
     });
-    EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), "2");
-    EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), "03/01/2024");
-    EXPECT_FALSE(child<QCheckBox>(card, "chkSaldato")->isChecked());
+    EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), "");
+    EXPECT_TRUE(desktop.messages().shown.empty());
 }
 
 TEST_F(Due, PrintsWithItsTitleOrSaysThereIsNoPrinter) {

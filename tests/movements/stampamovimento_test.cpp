@@ -1,3 +1,5 @@
+#include "movements/StampaMovimento.h"
+
 #include <gtest/gtest.h>
 
 #include <QCheckBox>
@@ -8,7 +10,6 @@
 #include <QTest>
 
 #include "movements/Movimenti.h"
-#include "movements/StampaMovimento.h"
 #include "support/uifakes.h"
 
 namespace vt {
@@ -71,6 +72,14 @@ TEST_F(CardPrint, PrintsTheCardAsOnScreen) {
     EXPECT_EQ(texts["txtCalce"], "Stampa eseguita in data 05/03/2024 alle ore 10:15:02");
     ASSERT_EQ(desktop.printers().printed.size(), 1);
     EXPECT_EQ(desktop.printers().dialogs, 0);
+}
+
+TEST_F(CardPrint, TextsThatLookLikeVariablesPrintAsTyped) {
+    child<QLineEdit>(card, "txtNote")->setText("Pagare entro [DATE]");
+    child<QLineEdit>(card, "txtCausale")->setText("[DATE] [TIME]");
+    auto texts = print();
+    EXPECT_EQ(texts["txtNote"], "Pagare entro [DATE]");
+    EXPECT_EQ(texts["txtCausale"], "[DATE] [TIME]");
 }
 
 TEST_F(CardPrint, NewCardPrintsEntrataAndNo) {

@@ -6,6 +6,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QCheckBox>
+#include <QFile>
 #include <QTest>
 
 #include "archive/recordfile.h"
@@ -185,30 +186,94 @@ TEST_F(Search, FindMovesThroughTheMatchingLines) {
     });
 }
 
-TEST_F(Search, DoubleClickLoadsTheLastEqualMovementIntoTheCard) {
+TEST_F(Search, EachOfTwoEqualLinesLoadsItsOwnMovement) {
     add(movement("Affitto", "Rossi", "01/03/2024"));
     add(movement("Bolletta", "Verdi", "02/03/2024", false));
     add(movement("Affitto", "Rossi", "05/03/2024"));
-    bool closed = false;
+    // Rows 0 and 1 show the same text (the operation date is not in a line).
+    const struct {
+        int row;
+        const char* position;
+        const char* date;
+    } cases[] = {{0, "1", "01/03/2024"}, {1, "3", "05/03/2024"}, {2, "2", "02/03/2024"}};
+    for (const auto& c : cases) {
+        bool closed = false;
+        open([&](QDialog& d) {
+            child<QPushButton>(d, "btnCerca")->click();
+            ASSERT_EQ(lines(d)[0], lines(d)[1]);
+            doubleClick(d, c.row);
+            closed = !d.isVisible();
+        });
+        EXPECT_TRUE(closed);
+        EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), c.position);
+        EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), c.date);
+    }
+    EXPECT_EQ(child<QLineEdit>(card, "txtCausale")->text(), "Bolletta");
+    EXPECT_TRUE(child<QRadioButton>(card, "optUscita")->isChecked());
+    EXPECT_TRUE(child<QCheckBox>(card, "chkSaldato")->isChecked());
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+TEST_F(Search, AfterTheFileChangedBehindTheListTheLastEqualLineWins) {
+    add(movement("Affitto", "Rossi", "01/03/2024"));
+    add(movement("Affitto", "Rossi", "05/03/2024"));
+    add(movement("Affitto", "Rossi", "07/03/2024"));
     open([&](QDialog& d) {
         child<QPushButton>(d, "btnCerca")->click();
+        // Another workstation changes the first record: its position no
+        // longer holds the line shown.
+        ASSERT_TRUE(MovementFile(path).overwrite(1, movement("Gas", "Neri", "01/03/2024")));
         doubleClick(d, 0);
-        closed = !d.isVisible();
     });
-    EXPECT_TRUE(closed);
     EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), "3");
-    EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), "05/03/2024");
-    EXPECT_EQ(child<QLineEdit>(card, "txtCausale")->text(), "Affitto");
-    EXPECT_EQ(child<QLineEdit>(card, "txtNote")->text(), "nota Affitto");
-    EXPECT_TRUE(child<QCheckBox>(card, "chkSaldato")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), "07/03/2024");
 
     open([&](QDialog& d) {
         child<QPushButton>(d, "btnCerca")->click();
-        doubleClick(d, 2);  // after the two equal Affitto lines
+        // A copy with fewer records is put back: the listed position is gone.
+        ASSERT_TRUE(QFile::resize(path, 2 * mov::kLength));
+        doubleClick(d, 1);  // the record at position 3
+        EXPECT_FALSE(d.isVisible());
     });
     EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), "2");
-    EXPECT_TRUE(child<QRadioButton>(card, "optUscita")->isChecked());
+    EXPECT_EQ(child<QLineEdit>(card, "txtData")->text(), "05/03/2024");
     EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+TEST_F(Search, DoubleClickWithNoLineSelectedClosesAndLoadsNothing) {
+    add(movement("Affitto", "Rossi"));
+    child<QLabel>(card, "lblPosizione")->setText("");
+    open([](QDialog& d) {
+        child<QPushButton>(d, "btnCerca")->click();
+        auto* list = child<QListWidget>(d, "lstRecords");
+        list->clearSelection();
+        list->doItemsLayout();
+        const QPoint below(20, list->visualItemRect(list->item(0)).bottom() + 30);
+        ASSERT_LT(below.y(), list->viewport()->height());
+        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, below);
+        EXPECT_FALSE(d.isVisible());
+    });
+    EXPECT_EQ(child<QLabel>(card, "lblPosizione")->text(), "");
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+TEST_F(Search, AFieldOfBlanksNextToARealFilterIsIgnored) {
+    MovementRecord affitto = movement("Affitto ufficio", "Rossi");
+    affitto.setText(mov::Categoria, "Sede centrale");
+    add(affitto);
+    MovementRecord luce = movement("Bolletta luce", "Enel");
+    luce.setText(mov::Categoria, "Utenze");
+    add(luce);
+    open([](QDialog& d) {
+        QTest::keyClicks(child<QLineEdit>(d, "txtCausale"), "luce");
+        QTest::keyClicks(child<QLineEdit>(d, "txtCategoria"), " ");
+        child<QPushButton>(d, "btnCerca")->click();
+        EXPECT_EQ(child<QLabel>(d, "lblConta")->text(), "1");
+        const QStringList l = lines(d);
+        ASSERT_EQ(l.size(), 1);
+        EXPECT_TRUE(l[0].startsWith("Bolletta luce "));
+        child<QPushButton>(d, "btnChiudi")->click();
+    });
 }
 
 TEST_F(Search, DoubleClickLoadsNothingForAnotherCaller) {

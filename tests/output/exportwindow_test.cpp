@@ -22,7 +22,8 @@ exporting::Definition sample(exporting::Kind kind = exporting::Kind::Archive) {
     d.caption = QStringLiteral(" Esporta prova");
     d.fileName = QStringLiteral("Prova.xls");
     d.sheetName = QStringLiteral("Foglio di prova");
-    d.columns = {{QStringLiteral("Tipo movimento"), 150}, {QStringLiteral("Note"), 300, true}};
+    d.columns = {{.header = QStringLiteral("Tipo movimento"), .width = 150, .kind = sheet::CellKind::Value},
+                 {.header = QStringLiteral("Note"), .width = 300, .editable = true, .kind = sheet::CellKind::Value}};
     d.help = {QStringLiteral("Titolo."), QStringLiteral("Testo.")};
     d.kind = kind;
     return d;

@@ -1,9 +1,11 @@
+#include "output/ListPrint.h"
+
 #include <gtest/gtest.h>
 
 #include <QFontInfo>
 #include <QListWidget>
+#include <QTest>
 
-#include "output/ListPrint.h"
 #include "output/ListWidgets.h"
 #include "support/uifakes.h"
 
@@ -12,7 +14,8 @@ namespace {
 
 using namespace report;
 
-QStringList linesOf(const PreparedReport& r, const QString& name, std::vector<int>* perPage = nullptr) {
+QStringList linesOf(const PreparedReport& r, const QString& name,
+                    std::vector<int>* perPage = nullptr) {
     QStringList out;
     for (const auto& page : r.pages) {
         int n = 0;
@@ -49,13 +52,17 @@ TEST(ListReport, LayoutOfThePrintedList) {
     EXPECT_EQ(body->fontPoints, 8);
     EXPECT_FALSE(body->wordWrap);
     EXPECT_EQ(layout.find("txtPagina")->text, "Stampa eseguita in data [DATE]");
+    EXPECT_TRUE(layout.find("txtPagina")->expandsDate);
+    EXPECT_FALSE(layout.find("txtRiepilogo")->expandsDate);
+    EXPECT_FALSE(layout.find("txtTitolo")->expandsDate);
     EXPECT_EQ(layout.find("txtPagina")->rect, QRectF(3, 2, 272, 5));
 }
 
 TEST(ListReport, HundredLinesMakeA12822UnitMemoSplitOverPages) {
     test::FakeDesktop desktop;
     QStringList lines;
-    for (int i = 0; i < 100; ++i) lines.append(QStringLiteral("Voce %1").arg(i + 1, 3, 10, QChar(u'0')));
+    for (int i = 0; i < 100; ++i)
+        lines.append(QStringLiteral("Voce %1").arg(i + 1, 3, 10, QChar(u'0')));
     Report report(listReportLayout());
     fillListReport(report, "Riepilogo movimenti in archivio", lines);
     EXPECT_NEAR(mmToUnits(report.find("txtRiepilogo")->rect.height()), 1282.2, 1e-9);
@@ -71,6 +78,16 @@ TEST(ListReport, HundredLinesMakeA12822UnitMemoSplitOverPages) {
     EXPECT_FALSE(on(r.pages[1], "txtTitolo"));
     EXPECT_TRUE(on(r.pages[1], "txtPagina"));
     EXPECT_EQ(linesOf(r, "txtTitolo"), QStringList{"Riepilogo movimenti in archivio"});
+    EXPECT_EQ(linesOf(r, "txtPagina"), QStringList{"Stampa eseguita in data 09/12/2026"});
+}
+
+TEST(ListReport, OnlyTheFooterGetsThePrintDate) {
+    test::FakeDesktop desktop;
+    Report report(listReportLayout());
+    fillListReport(report, "Riepilogo [DATE]", {"Rinnovo [DATE]  Scad. 01/03/2024"});
+    const PreparedReport& r = report.prepare();
+    EXPECT_EQ(linesOf(r, "txtRiepilogo"), QStringList{"Rinnovo [DATE]  Scad. 01/03/2024"});
+    EXPECT_EQ(linesOf(r, "txtTitolo"), QStringList{"Riepilogo [DATE]"});
     EXPECT_EQ(linesOf(r, "txtPagina"), QStringList{"Stampa eseguita in data 09/12/2026"});
 }
 
@@ -108,11 +125,44 @@ TEST(ListWidget, FillsSortedWithTheListLook) {
     EXPECT_EQ(list.verticalScrollBarPolicy(), Qt::ScrollBarAlwaysOn);
     EXPECT_EQ(list.item(0)->sizeHint().width(), 1600);
     fillRecordList(&list, {QString(250, u'x')});
-    EXPECT_GT(list.item(0)->sizeHint().width(), QFontMetrics(list.font()).horizontalAdvance(QString(250, u'x')));
+    EXPECT_GT(list.item(0)->sizeHint().width(),
+              QFontMetrics(list.font()).horizontalAdvance(QString(250, u'x')));
     EXPECT_TRUE(QFontInfo(list.font()).fixedPitch());
     EXPECT_EQ(list.font().pointSize(), 12);
     fillRecordList(&list, {"x"});
     EXPECT_EQ(recordListLines(&list), QStringList{"x"});
+}
+
+TEST(ListWidget, LinesKeepTheirRecordPositionsAndDoubleClicksReportTheSelection) {
+    QListWidget list;
+    setUpRecordList(&list);
+    list.resize(600, 300);
+    list.show();
+    fillRecordList(&list, list::ListLines{{"Luce", 7}, {"Affitto", 2}, {"affitto", 9}});
+    EXPECT_EQ(recordListLines(&list), (QStringList{"Affitto", "affitto", "Luce"}));
+    EXPECT_FALSE(selectedListLine(&list));
+    std::vector<std::optional<list::ListLine>> seen;
+    onRecordListDoubleClick(
+        &list, [&](const std::optional<list::ListLine>& line) { seen.push_back(line); });
+    list.doItemsLayout();
+
+    const QRect second = list.visualItemRect(list.item(1));
+    QTest::mouseClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, second.center());
+    list.clearSelection();
+    const QPoint below(20, list.visualItemRect(list.item(2)).bottom() + 30);
+    QTest::mouseDClick(list.viewport(), Qt::LeftButton, {}, below);
+
+    ASSERT_EQ(seen.size(), 2u);
+    ASSERT_TRUE(seen[0]);
+    EXPECT_EQ(seen[0]->text, "affitto");
+    EXPECT_EQ(seen[0]->position, 9);
+    EXPECT_FALSE(seen[1]);  // nothing selected
+    // Lines that stand for no record have no position.
+    fillRecordList(&list, QStringList{"x"});
+    list.setCurrentRow(0);
+    ASSERT_TRUE(selectedListLine(&list));
+    EXPECT_EQ(selectedListLine(&list)->position, 0);
 }
 
 }  // namespace

@@ -1,3 +1,5 @@
+#include "report/Report.h"
+
 #include <gtest/gtest.h>
 
 #include <QFile>
@@ -5,7 +7,6 @@
 #include <QFontInfo>
 #include <QRegularExpression>
 
-#include "report/Report.h"
 #include "support/uifakes.h"
 
 namespace vt {
@@ -43,6 +44,7 @@ ReportLayout longMemoLayout(int lines) {
     foot.name = "txtPagina";
     foot.rect = QRectF(0, 1, 190, 5);
     foot.setText("Stampa eseguita in data [DATE]");
+    foot.expandsDate = true;
     layout.addBand("Footer", BandKind::Footer, 7).objects.push_back(foot);
     return layout;
 }
@@ -55,7 +57,8 @@ protected:
 TEST_F(ReportEngine, FontsOfTheLayoutsResolveToInstalledFamilies) {
     for (const char* family : {"Arial", "Courier New", "Verdana"}) {
         const QString resolved = reportFontFamily(family);
-        EXPECT_TRUE(QFontDatabase::hasFamily(resolved)) << family << " -> " << resolved.toStdString();
+        EXPECT_TRUE(QFontDatabase::hasFamily(resolved))
+            << family << " -> " << resolved.toStdString();
         ReportObject memo;
         memo.fontFamily = family;
         EXPECT_EQ(QFontInfo(reportFont(memo)).family(), resolved);
@@ -80,7 +83,8 @@ TEST_F(ReportEngine, MemoOperationsByName) {
     const auto& page = r.prepared().pages.at(0);
     bool footer = false;
     for (const auto& o : page.objects)
-        if (o.object.name == "txtPagina") footer = o.lines == QStringList{"Stampa eseguita in data 09/12/2026"};
+        if (o.object.name == "txtPagina")
+            footer = o.lines == QStringList{"Stampa eseguita in data 09/12/2026"};
     EXPECT_TRUE(footer);
 }
 

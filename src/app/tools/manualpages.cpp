@@ -2,7 +2,9 @@
 
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
+#include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
+#include "stats/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
 
 namespace vt {
@@ -13,8 +15,10 @@ namespace vt {
 QList<HelpPage> manualPages() {
     QList<HelpPage> pages;
     pages += appHelpPages();
+    pages += clientsHelpPages();
     pages += movementsHelpPages();
     pages += balanceHelpPages();
+    pages += statsHelpPages();
     pages += unpaidHelpPages();
     return pages;
 }

@@ -44,8 +44,9 @@ constexpr Binding kBindings[] = {
 
 QString invalidDateMessage(const QString& date) {
     return QStringLiteral("Attenzione: la data ") + date + QStringLiteral(" non esiste.") + kBreak +
-           QStringLiteral("Per poter salvare la scheda \u00E8 necessario indicare una data valida nel formato "
-                          "gg/mm/aaaa.");
+           QStringLiteral(
+               "Per poter salvare la scheda \u00E8 necessario indicare una data valida nel formato "
+               "gg/mm/aaaa.");
 }
 
 Check warningOn(Check::Field field, const QString& what) {
@@ -109,12 +110,15 @@ bool isDayCount(const QString& text) {
 
 std::optional<Check> firstFailingCheck(const CardTexts& card) {
     using F = Check::Field;
-    if (vt::trimmed(card.causale).isEmpty()) return warningOn(F::Causale, QStringLiteral("la causale del pagamento."));
+    if (vt::trimmed(card.causale).isEmpty())
+        return warningOn(F::Causale, QStringLiteral("la causale del pagamento."));
     const QString date = vt::trimmed(card.data);
-    if (date.isEmpty()) return warningOn(F::Data, QStringLiteral("la data di registrazione dell'operazione."));
+    if (date.isEmpty())
+        return warningOn(F::Data, QStringLiteral("la data di registrazione dell'operazione."));
     if (!dateValue(date)) return Check{F::Data, Check::Kind::Notice, invalidDateMessage(date)};
     const QString due = vt::trimmed(card.dataSca);
-    if (due.isEmpty()) return warningOn(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
+    if (due.isEmpty())
+        return warningOn(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
     if (!dateValue(due)) return Check{F::DataSca, Check::Kind::Notice, invalidDateMessage(due)};
     // The due list reads the notice as a number of days: a notice that is
     // not all digits (pasted text) would silently end that list.
@@ -125,49 +129,6 @@ std::optional<Check> firstFailingCheck(const CardTexts& card) {
     if (vt::trimmed(card.beneficiario).isEmpty())
         return warningOn(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
     return std::nullopt;
-}
-
-QString duplicatedMessage() {
-    return QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.") + kBreak +
-           QStringLiteral("Al termine premere Salva per inserire la scheda in archivio.");
-}
-
-std::optional<qint64> storedPosition(const QString& posizione) {
-    const QString p = vt::trimmed(posizione);
-    if (p.isEmpty()) return std::nullopt;
-    bool ok = false;
-    const qint64 value = p.toLongLong(&ok);
-    // Only the program writes the label; anything unreadable counts as a
-    // new card rather than as a position to overwrite.
-    if (!ok || value < 1) return std::nullopt;
-    return value;
-}
-
-Step decideMove(Move move, const QString& posizione, qint64 count) {
-    using K = Step::Kind;
-    const std::optional<qint64> p = storedPosition(posizione);
-    switch (move) {
-    case Move::First:
-        if (count == 0) return {K::EmptyArchive};
-        return {K::Load, 1};
-    case Move::Last:
-        if (count == 0) return {K::EmptyArchive};
-        return {K::Load, count};
-    case Move::Next: {
-        if (count == 0) return {K::EmptyArchiveClear};
-        const qint64 at = p.value_or(0);
-        if (at < count) return {K::Load, at + 1};
-        return {K::Nothing};
-    }
-    case Move::Previous:
-        if (p == 1) return {K::Nothing};
-        if (count == 0) return {K::EmptyArchive};
-        if (!p) return {K::Load, 1};
-        // A position past the end cannot come from this file; show its last
-        // record rather than fail on a record that is not there.
-        return {K::Load, std::min(*p - 1, count)};
-    }
-    return {K::Nothing};
 }
 
 bool duplicate(CardTexts& card, const QDate& today) {
@@ -185,9 +146,13 @@ bool duplicate(CardTexts& card, const QDate& today) {
     return true;
 }
 
-QString fiscalCodeAfterKey(const QString& text) { return vt::trimmed(text).toUpper(); }
+QString fiscalCodeAfterKey(const QString& text) {
+    return vt::trimmed(text).toUpper();
+}
 
-QString emailAfterKey(const QString& text) { return vt::trimmed(text); }
+QString emailAfterKey(const QString& text) {
+    return vt::trimmed(text);
+}
 
 std::optional<QString> mailTarget(const QString& email) {
     const QString address = vt::trimmed(email);
@@ -195,7 +160,9 @@ std::optional<QString> mailTarget(const QString& email) {
     return QStringLiteral("\"mailto:") + address + QStringLiteral("\"");
 }
 
-bool acceptableYear(const QString& typed) { return typed.size() == 4; }
+bool acceptableYear(const QString& typed) {
+    return typed.size() == 4;
+}
 
 QString editorCaption(const QString& typed) {
     return QStringLiteral(" Vantresa 4.0 - Registro movimenti anno ") + vt::trimmed(typed);

@@ -4,6 +4,7 @@
 #include <QString>
 #include <optional>
 
+#include "archive/cardfile.h"
 #include "archive/records.h"
 
 // The movement card editor's rules, on a plain copy of its controls: what a
@@ -29,7 +30,9 @@ struct CardTexts {
 // an outgoing one.
 inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
 inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
-inline QString amountCaption(bool incoming) { return incoming ? kCaptionIncoming : kCaptionOutgoing; }
+inline QString amountCaption(bool incoming) {
+    return incoming ? kCaptionIncoming : kCaptionOutgoing;
+}
 
 // "+" or "-" (by direction) before the trimmed amount.
 QString signedAmount(const QString& amount, bool incoming);
@@ -60,41 +63,8 @@ struct Check {
 };
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
-// Messages of saving, navigating and duplicating (an access failure is
-// reported with vt::accessFailureMessage()).
-inline const QString kInserted = QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-inline const QString kUpdated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 stata inserita "
-    "in archivio.");
-QString duplicatedMessage();
-inline const QString kEmailMissing = QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
-
-// The position a save writes to: the stored card's position, or nothing for
-// a new card (which is appended).
-std::optional<qint64> storedPosition(const QString& posizione);
-
-// ---- Navigation -----------------------------------------------------------
-
-enum class Move { First, Previous, Next, Last };
-
-struct Step {
-    enum class Kind {
-        Nothing,           // at an end of the file: no change, no message
-        Load,              // show the record at `position`
-        EmptyArchive,      // say the archive is empty
-        EmptyArchiveClear  // the same, and empty lblPosizione first
-    };
-    Kind kind = Kind::Nothing;
-    qint64 position = 0;
-    bool operator==(const Step&) const = default;
-};
-
-// Where a navigation button leads from the card at `posizione` in a file of
-// `count` records.
-Step decideMove(Move move, const QString& posizione, qint64 count);
+inline const QString kEmailMissing =
+    QStringLiteral("Attenzione: indicare l'indirizzo e-mail del tesserato.");
 
 // ---- Duplicating and the small field rules --------------------------------
 
@@ -117,7 +87,8 @@ inline const QString kPickDueDate = QStringLiteral("movimenti_scadenza");
 
 // ---- Year selection -------------------------------------------------------
 
-inline const QString kYearMessage = QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
+inline const QString kYearMessage =
+    QStringLiteral("Attenzione: indicare l'anno solare utilizzando quattro cifre.");
 // Only the length counts: four characters, as typed, are a year.
 bool acceptableYear(const QString& typed);
 QString editorCaption(const QString& typed);

@@ -13,34 +13,21 @@ std::optional<int> noticeDays(const QString& text) {
     return days;
 }
 
-Verdict judge(QByteArrayView record, const QDate& today) {
+list::Selection judge(QByteArrayView record, const QDate& today) {
+    using list::Selection;
     const auto due = dateValue(readField(record, mov::kFields[mov::DataSca]));
-    if (!due) return Verdict::Stop;
+    if (!due) return Selection::Unreadable;
     const auto days = noticeDays(readField(record, mov::kFields[mov::Preavviso]));
-    if (!days) return Verdict::Stop;
-    if (due->addDays(-*days) > today) return Verdict::Skip;
-    if (readField(record, mov::kFields[mov::Saldato]) != kNo) return Verdict::Skip;
-    return Verdict::List;
+    if (!days) return Selection::Unreadable;
+    if (due->addDays(-*days) > today) return Selection::Skip;
+    if (readField(record, mov::kFields[mov::Saldato]) != kNo) return Selection::Skip;
+    return Selection::List;
 }
 
-DueList dueList(const QString& yearFile, const QDate& today) {
-    DueList out;
-    const MovementFile file(yearFile);
-    const FileStatus status = file.scan([&](qint64, QByteArrayView record) {
-        switch (judge(record, today)) {
-            case Verdict::Stop:
-                out.stopped = true;
-                return false;
-            case Verdict::Skip:
-                return true;
-            case Verdict::List:
-                out.lines.append(movsearch::movementLine(record));
-                return true;
-        }
-        return true;
-    });
-    if (!status) out.stopped = true;
-    return out;
+list::CollectedLines dueList(const QString& yearFile, const QDate& today) {
+    return list::collectLines(
+        MovementFile(yearFile).raw(), [&today](QByteArrayView record) { return judge(record, today); },
+        &movsearch::movementLine);
 }
 
 }  // namespace vt::due

@@ -6,29 +6,23 @@
 #include <optional>
 
 #include "archive/records.h"
+#include "output/logic/listedrecord.h"
+#include "output/logic/listlogic.h"
 
 namespace vt::due {
 
-enum class Verdict {
-    List,  // not settled and its notice period has begun
-    Skip,  // notice period not begun yet, settled, or an unknown flag
-    Stop,  // due date or days of notice unreadable: the list ends here
-};
-
 // A movement is listed when Saldato is exactly "No" and `today` is on or
-// after the day that lies Preavviso days before DataSca.
-Verdict judge(QByteArrayView record, const QDate& today);
+// after the day that lies Preavviso days before DataSca. It is skipped when
+// its notice period has not begun, it is settled or its flag is unknown, and
+// unreadable when its due date or days of notice cannot be read.
+list::Selection judge(QByteArrayView record, const QDate& today);
 
 // Days of notice read as a whole number (an optional sign, then digits).
 std::optional<int> noticeDays(const QString& text);
 
-struct DueList {
-    QStringList lines;     // in file order, unsorted
-    bool stopped = false;  // a record or the file could not be read
-};
-
-// The lines of the due and overdue movements of a year file, up to the
-// first record that cannot be judged or the first access failure.
-DueList dueList(const QString& yearFile, const QDate& today);
+// The lines of the due and overdue movements of a year file. A record that
+// cannot be judged is left out and the others are still listed; a file that
+// cannot be read ends the list, keeping the lines before the failure.
+list::CollectedLines dueList(const QString& yearFile, const QDate& today);
 
 }  // namespace vt::due

@@ -13,14 +13,17 @@ exporting::Definition makeDefinition() {
     d.fileName = QStringLiteral("Movimenti.xls");
     d.sheetName = QStringLiteral("Riepilogo annuale movimenti");
     d.kind = exporting::Kind::Archive;
+    // Dates, days and amounts are values; every other column is text, so
+    // that codes such as a VAT number keep their leading zeros.
+    constexpr auto value = sheet::CellKind::Value;
     d.columns = {
         {QStringLiteral("Tipo movimento"), 150},
-        {QStringLiteral("Data operazione"), 180},
+        {.header = QStringLiteral("Data operazione"), .width = 180, .kind = value},
         {QStringLiteral("Causale"), 300},
         {QStringLiteral("Promemoria"), 300},
-        {QStringLiteral("Data scadenza"), 180},
-        {QStringLiteral("Giorni preavviso"), 150},
-        {QStringLiteral("Importo in euro"), 150},
+        {.header = QStringLiteral("Data scadenza"), .width = 180, .kind = value},
+        {.header = QStringLiteral("Giorni preavviso"), .width = 150, .kind = value},
+        {.header = QStringLiteral("Importo in euro"), .width = 150, .kind = value},
         {QStringLiteral("Pagatore"), 250},
         {QStringLiteral("Recapito"), 250},
         {QStringLiteral("Codice fiscale"), 200},

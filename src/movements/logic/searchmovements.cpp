@@ -3,21 +3,21 @@
 #include <algorithm>
 
 #include "archive/codec.h"
+#include "output/logic/listedrecord.h"
 #include "output/logic/listlogic.h"
 
 namespace vt::movsearch {
 
+bool isFilled(const QString& text) { return !text.trimmed().isEmpty(); }
+
 int filledCount(const Filters& filters) {
-    int k = 0;
-    for (const QString& f : filters)
-        if (!f.trimmed().isEmpty()) ++k;
-    return k;
+    return static_cast<int>(std::count_if(filters.begin(), filters.end(), isFilled));
 }
 
 int matchCount(QByteArrayView record, const Filters& filters) {
     int matches = 0;
     for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
-        if (filters[i].isEmpty()) continue;
+        if (!isFilled(filters[i])) continue;
         const QString field = readField(record, mov::kFields[kSearchFields[i]]);
         if (list::foldAZ(field).contains(list::foldAZ(filters[i]))) ++matches;
     }
@@ -52,35 +52,33 @@ QString movementLine(QByteArrayView record) {
 SearchResult search(const QString& yearFile, const Filters& filters) {
     SearchResult result;
     result.filled = filledCount(filters);
-    // Folded once, not once per record.
+    // Folded once, not once per record. A field of blanks only is no filter
+    // at all: left empty here, it can neither count nor match.
     Filters folded;
-    for (std::size_t i = 0; i < filters.size(); ++i) folded[i] = list::foldAZ(filters[i]);
-    const MovementFile file(yearFile);
-    const FileStatus status = file.scan([&](qint64, QByteArrayView record) {
-        int matches = 0;
-        for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
-            if (folded[i].isEmpty()) continue;
-            if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]])).contains(folded[i])) ++matches;
-        }
-        if (matches >= result.filled) result.lines.append(movementLine(record));
-        return true;
-    });
-    if (!status) result.failure = status.failure();
+    for (std::size_t i = 0; i < filters.size(); ++i)
+        if (isFilled(filters[i])) folded[i] = list::foldAZ(filters[i]);
+    list::CollectedLines found = list::collectLines(
+        MovementFile(yearFile).raw(),
+        [&](QByteArrayView record) {
+            int matches = 0;
+            for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
+                if (folded[i].isEmpty()) continue;
+                if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]])).contains(folded[i])) ++matches;
+            }
+            return matches >= result.filled ? list::Selection::List : list::Selection::Skip;
+        },
+        &movementLine);
+    result.lines = std::move(found.lines);
+    result.failure = std::move(found.failure);
     return result;
 }
 
-LineMatch findLine(const QString& yearFile, const QString& line) {
+LineMatch findLine(const QString& yearFile, const list::ListLine& line) {
+    const list::ListedRecord found = list::findListedRecord(MovementFile(yearFile).raw(), line, &movementLine);
     LineMatch match;
-    const QString wanted = vt::trimmed(line);
-    const MovementFile file(yearFile);
-    const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
-        if (vt::trimmed(movementLine(record)) == wanted) {
-            match.record = MovementRecord(QByteArray(record.data(), record.size()));
-            match.position = position;
-        }
-        return true;
-    });
-    match.failed = !status;
+    if (found.record) match.record = MovementRecord(*found.record);
+    match.position = found.position;
+    match.failed = found.failed;
     return match;
 }
 

@@ -7,6 +7,7 @@
 
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/listlogic.h"
 
 namespace vt::movsearch {
 
@@ -20,12 +21,15 @@ inline constexpr std::array<mov::Field, 10> kSearchFields{
 // The texts of the ten search fields as typed, in the order above.
 using Filters = std::array<QString, 10>;
 
-// How many fields are filled: text not empty once blanks are trimmed.
+// A search text is a filter when it is not empty once blanks are trimmed; a
+// text of blanks only is no filter at all.
+bool isFilled(const QString& text);
+// How many fields are filled.
 int filledCount(const Filters& filters);
 
-// How many search texts occur, A to Z without regard to case, in their
-// record fields. Texts are taken as typed (blanks included); an empty text
-// never occurs.
+// How many filled search texts occur, A to Z without regard to case, in
+// their record fields. A filled text is taken as typed (blanks included); a
+// text that is not filled never occurs.
 int matchCount(QByteArrayView record, const Filters& filters);
 
 // The list line of a movement, shared by the search and the due list:
@@ -35,7 +39,7 @@ QString movementLine(QByteArrayView record);
 
 struct SearchResult {
     int filled = 0;               // the count shown in lblConta
-    QStringList lines;            // in file order, unsorted
+    list::ListLines lines;        // in file order, unsorted, with positions
     std::optional<AccessFailure> failure;  // lines read before it are kept
 };
 
@@ -43,14 +47,14 @@ struct SearchResult {
 // search texts as there are filled fields.
 SearchResult search(const QString& yearFile, const Filters& filters);
 
-// The record behind a list line: every record of the file whose line,
-// trimmed, equals `line`, trimmed; the last one in file order wins.
+// The movement behind a listed line: the record at the line's position when
+// it still composes the line, else the last record in file order that does.
 struct LineMatch {
     std::optional<MovementRecord> record;
     qint64 position = 0;
-    bool failed = false;  // the scan stopped on an access failure
+    bool failed = false;  // the file could not be read
 };
-LineMatch findLine(const QString& yearFile, const QString& line);
+LineMatch findLine(const QString& yearFile, const list::ListLine& line);
 
 // "Il presente riepilogo contiene N schede."
 QString countText(qsizetype lines);

@@ -41,7 +41,7 @@ sheet::Sheet worksheet(const Definition& definition, const QList<QStringList>& g
     sheet::Sheet out;
     out.name = definition.sheetName;
     out.columns.reserve(definition.columns.size());
-    for (const Column& c : definition.columns) out.columns.append({c.headerInFile(), c.width});
+    for (const Column& c : definition.columns) out.columns.append({c.headerInFile(), c.width, c.kind});
     out.rows = gridRows;
     return out;
 }

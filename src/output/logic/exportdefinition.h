@@ -12,12 +12,16 @@ namespace vt::exporting {
 
 // One column of an export window: its grid header and width, and whether the
 // user may change its cells before exporting. `fileHeader`, when not empty,
-// is the header written in the file in place of the grid's.
+// is the header written in the file in place of the grid's. `kind` tells how
+// the spreadsheet reads the column's cells: every column is text unless it
+// is declared a value (amounts, dates, counts), so codes and free texts keep
+// their leading zeros and are never read as numbers or formulas.
 struct Column {
     QString header;
     int width = 0;
     bool editable = false;
     QString fileHeader = {};
+    sheet::CellKind kind = sheet::CellKind::Text;
 
     const QString& headerInFile() const { return fileHeader.isEmpty() ? header : fileHeader; }
 };

@@ -30,14 +30,16 @@ bool lessAZ(const QString& a, const QString& b) {
     return a.size() < b.size();
 }
 
-void sortLines(QStringList& lines) {
-    // Each line's key is folded once, as big-endian UTF-16 bytes, so that a
-    // plain byte comparison gives the order of the code units; positions
-    // are sorted stably, so equal keys keep their order.
-    const qsizetype n = lines.size();
+namespace {
+// The stable sorted order of `count` texts given by `textAt`. Each text's key
+// is folded once, as big-endian UTF-16 bytes, so that a plain byte
+// comparison gives the order of the code units.
+template <typename TextAt>
+std::vector<qsizetype> sortedOrder(qsizetype count, TextAt textAt) {
     std::vector<QByteArray> keys;
-    keys.reserve(static_cast<std::size_t>(n));
-    for (const QString& line : std::as_const(lines)) {
+    keys.reserve(static_cast<std::size_t>(count));
+    for (qsizetype i = 0; i < count; ++i) {
+        const QString& line = textAt(i);
         QByteArray key(line.size() * 2, Qt::Uninitialized);
         char* out = key.data();
         for (QChar c : line) {
@@ -47,8 +49,8 @@ void sortLines(QStringList& lines) {
         }
         keys.push_back(std::move(key));
     }
-    std::vector<qsizetype> order(static_cast<std::size_t>(n));
-    for (qsizetype i = 0; i < n; ++i) order[static_cast<std::size_t>(i)] = i;
+    std::vector<qsizetype> order(static_cast<std::size_t>(count));
+    for (qsizetype i = 0; i < count; ++i) order[static_cast<std::size_t>(i)] = i;
     std::stable_sort(order.begin(), order.end(), [&keys](qsizetype a, qsizetype b) {
         const QByteArray& x = keys[static_cast<std::size_t>(a)];
         const QByteArray& y = keys[static_cast<std::size_t>(b)];
@@ -56,10 +58,31 @@ void sortLines(QStringList& lines) {
                                   static_cast<std::size_t>(std::min(x.size(), y.size())));
         return c < 0 || (c == 0 && x.size() < y.size());
     });
-    QStringList sorted;
-    sorted.reserve(n);
-    for (qsizetype i : order) sorted.append(lines[i]);
-    lines = std::move(sorted);
+    return order;
+}
+
+template <typename List>
+void reorder(List& items, const std::vector<qsizetype>& order) {
+    List sorted;
+    sorted.reserve(items.size());
+    for (qsizetype i : order) sorted.append(std::move(items[i]));
+    items = std::move(sorted);
+}
+}  // namespace
+
+void sortLines(QStringList& lines) {
+    reorder(lines, sortedOrder(lines.size(), [&](qsizetype i) -> const QString& { return lines[i]; }));
+}
+
+void sortLines(ListLines& lines) {
+    reorder(lines, sortedOrder(lines.size(), [&](qsizetype i) -> const QString& { return lines[i].text; }));
+}
+
+QStringList lineTexts(const ListLines& lines) {
+    QStringList out;
+    out.reserve(lines.size());
+    for (const ListLine& line : lines) out.append(line.text);
+    return out;
 }
 
 QString fixedWidth(const QString& text, int width) {

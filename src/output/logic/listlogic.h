@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -14,6 +15,21 @@ QString foldAZ(const QString& text);
 bool lessAZ(const QString& a, const QString& b);
 // Sorts lines into that order once (equal lines keep their relative order).
 void sortLines(QStringList& lines);
+
+// One line of a record list: the text shown, and the 1-based position of the
+// record it was composed from (0 for a line that stands for no record). The
+// position is what lets two equal lines each lead to their own record.
+struct ListLine {
+    QString text;
+    qint64 position = 0;
+};
+using ListLines = QList<ListLine>;
+
+// The same order for lines with their positions; equal texts keep their
+// relative (file) order.
+void sortLines(ListLines& lines);
+// The texts alone, in order.
+QStringList lineTexts(const ListLines& lines);
 
 // Text padded with blanks on the right or cut to exactly `width` characters.
 QString fixedWidth(const QString& text, int width);

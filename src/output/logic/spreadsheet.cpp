@@ -29,6 +29,13 @@ QString cellText(const QString& value) {
     return out;
 }
 
+// The start of a data cell. A text cell also declares the text format "@",
+// as LibreOffice reads it (sdnum: Italian locale, format "@") and as Excel
+// reads it (mso-number-format), so that nothing in it is taken for a number,
+// a date or a formula.
+const QLatin1String kValueCell("<td style=\"text-align: left;\">");
+const QLatin1String kTextCell("<td style=\"text-align: left; mso-number-format:\\@;\" sdnum=\"1040;0;@\">");
+
 }  // namespace
 
 QString document(const Sheet& sheet) {
@@ -78,7 +85,7 @@ QString document(const Sheet& sheet) {
     for (const QStringList& row : sheet.rows) {
         out += QLatin1String("<tr>");
         for (qsizetype c = 0; c < columns; ++c) {
-            out += QLatin1String("<td style=\"text-align: left;\">");
+            out += sheet.columns.at(c).kind == CellKind::Text ? kTextCell : kValueCell;
             if (c < row.size()) out += cellText(row.at(c));
             out += QLatin1String("</td>");
         }

@@ -7,10 +7,24 @@
 
 namespace vt::sheet {
 
-// One column of a worksheet: its bold header and its width in pixels.
+// How the spreadsheet program is to read a column's cells.
+enum class CellKind {
+    // Kept exactly as written: leading zeros ("00743110157", "007"), texts
+    // that look like formulas ("=1+1") or numbers ("1E5") stay text. Right
+    // for every code and free text: VAT numbers, fiscal codes, phone
+    // numbers, postal codes, IBANs, card numbers, names, notes, causali.
+    Text,
+    // Read as a value, so that amounts, dates and counts can be summed and
+    // sorted as numbers and dates.
+    Value,
+};
+
+// One column of a worksheet: its bold header, its width in pixels and how
+// its data cells are read.
 struct Column {
     QString header;
     int width = 0;
+    CellKind kind = CellKind::Text;
 };
 
 // A worksheet as the spreadsheet writer receives it: the rows hold the cell
@@ -24,7 +38,8 @@ struct Sheet {
 
 // The file's text: an HTML table with the office workbook declarations that
 // spreadsheet programs read as one worksheet. It holds no line breaks; cell
-// texts are trimmed; '<', '>' and '&' in any text become character
+// texts are trimmed; a data cell of a Text column carries the text format in
+// the forms both LibreOffice (sdnum) and Excel (mso-number-format) honour; '<', '>' and '&' in any text become character
 // references, and a line break or other control character inside a text
 // becomes a blank.
 QString document(const Sheet& sheet);

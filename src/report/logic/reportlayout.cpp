@@ -20,7 +20,8 @@ QSizeF PageSetup::printableSize() const {
 }
 
 QPageLayout PageSetup::pageLayout() const {
-    return QPageLayout(QPageSize(paper), orientation, QMarginsF(marginLeft, marginTop, marginRight, marginBottom),
+    return QPageLayout(QPageSize(paper), orientation,
+                       QMarginsF(marginLeft, marginTop, marginRight, marginBottom),
                        QPageLayout::Millimeter);
 }
 
@@ -92,7 +93,7 @@ LaidBand layOut(const Band& band, const TextMeasure& measure, const QDate& print
     for (const ReportObject& o : band.objects) {
         LaidObject laid{o, o.rect, {}, o.rect.top(), 0};
         if (o.kind == ObjectKind::Memo) {
-            const QString text = expandVariables(o.text, printDate);
+            const QString text = o.expandsDate ? expandVariables(o.text, printDate) : o.text;
             const double inner = std::max(0.0, o.rect.width() - 2 * o.padding);
             laid.lines = text.isEmpty() ? QStringList{} : measure.lines(o, text, inner);
             laid.lineHeight = measure.lineHeight(o);
@@ -117,7 +118,9 @@ LaidBand layOut(const Band& band, const TextMeasure& measure, const QDate& print
 class Paginator {
 public:
     Paginator(const PageSetup& setup, PreparedReport& report)
-        : report_(report), width_(setup.printableSize().width()), height_(setup.printableSize().height()) {
+        : report_(report),
+          width_(setup.printableSize().width()),
+          height_(setup.printableSize().height()) {
         report_.pages.emplace_back();
     }
 
@@ -141,7 +144,8 @@ public:
             for (const LaidObject& o : band.objects)
                 for (qsizetype i = 0; i < o.lines.size(); ++i) {
                     const double top = o.lineTop(i);
-                    if (top >= start - kEpsilon && top < cut - kEpsilon && top + o.lineHeight > cut + kEpsilon)
+                    if (top >= start - kEpsilon && top < cut - kEpsilon &&
+                        top + o.lineHeight > cut + kEpsilon)
                         cut = top;
                 }
             bool forced = false;
@@ -177,15 +181,18 @@ private:
             // an empty-height object on the boundary goes with the earlier one.
             if (o.rect.bottom() < from - kEpsilon || o.rect.top() > to + kEpsilon) continue;
             if (o.rect.top() >= to - kEpsilon && !last && o.rect.height() > kEpsilon) continue;
-            if (from > kEpsilon && o.rect.bottom() <= from + kEpsilon && o.rect.height() > kEpsilon) continue;
+            if (from > kEpsilon && o.rect.bottom() <= from + kEpsilon && o.rect.height() > kEpsilon)
+                continue;
             PlacedObject placed{o.object, o.rect.translated(0, shift), clip, {}, 0, o.lineHeight};
             bool first = true;
             for (qsizetype i = 0; i < o.lines.size(); ++i) {
                 const double top = o.lineTop(i);
                 // The last slice takes every remaining line (a memo clips its
                 // own overflow); others only the lines that end inside them.
-                const bool fits = (forced || last) ? (top >= from - kEpsilon && (last || top < to - kEpsilon))
-                                                   : (top >= from - kEpsilon && top + o.lineHeight <= to + kEpsilon);
+                const bool fits =
+                    (forced || last)
+                        ? (top >= from - kEpsilon && (last || top < to - kEpsilon))
+                        : (top >= from - kEpsilon && top + o.lineHeight <= to + kEpsilon);
                 if (!fits) continue;
                 if (first) placed.firstLineTop = top + shift;
                 first = false;
@@ -203,7 +210,8 @@ private:
 
 }  // namespace
 
-PreparedReport prepare(const ReportLayout& layout, const TextMeasure& measure, const QDate& printDate) {
+PreparedReport prepare(const ReportLayout& layout, const TextMeasure& measure,
+                       const QDate& printDate) {
     PreparedReport report;
     report.page = layout.page;
     Paginator paginator(layout.page, report);

@@ -15,8 +15,12 @@ namespace vt::report {
 // Lengths of a layout are millimetres; the report unit used by some callers
 // is one ninety-sixth of an inch.
 constexpr double kMmPerUnit = 25.4 / 96.0;
-constexpr double unitsToMm(double units) { return units * kMmPerUnit; }
-constexpr double mmToUnits(double mm) { return mm / kMmPerUnit; }
+constexpr double unitsToMm(double units) {
+    return units * kMmPerUnit;
+}
+constexpr double mmToUnits(double mm) {
+    return mm / kMmPerUnit;
+}
 
 enum class ObjectKind { Shape, Line, Memo };
 
@@ -32,10 +36,14 @@ struct ReportObject {
     bool framed = false;
     QColor frameColor = Qt::black;
     double frameWidth = 0.2;  // millimetres
-    QColor fill;               // invalid: no fill
+    QColor fill;              // invalid: no fill
 
-    // Text (memos only). The text is printed literally, apart from [DATE].
+    // Text (memos only), printed literally: a note or a causale that holds
+    // "[DATE]" prints as typed. Only a memo marked `expandsDate` (a footer
+    // such as "Stampa eseguita in data [DATE]") gets the print date in place
+    // of [DATE].
     QString text;
+    bool expandsDate = false;
     QString fontFamily = QStringLiteral("Arial");
     double fontPoints = 10;
     bool bold = false;
@@ -111,7 +119,8 @@ public:
     virtual ~TextMeasure() = default;
     // The lines of `text` in a memo `width` mm wide (inner width), honouring
     // explicit line breaks and, when the memo wraps, breaking long lines.
-    virtual QStringList lines(const ReportObject& memo, const QString& text, double width) const = 0;
+    virtual QStringList lines(const ReportObject& memo, const QString& text,
+                              double width) const = 0;
     // Distance between two lines, in millimetres.
     virtual double lineHeight(const ReportObject& memo) const = 0;
 };
@@ -145,6 +154,7 @@ QString expandVariables(const QString& text, const QDate& printDate);
 // data bands (split at text-line boundaries when they do not fit, so that no
 // line is ever cut by a page end), then the footer. A memo of a data band
 // whose text needs more room than its height grows, and its band with it.
-PreparedReport prepare(const ReportLayout& layout, const TextMeasure& measure, const QDate& printDate);
+PreparedReport prepare(const ReportLayout& layout, const TextMeasure& measure,
+                       const QDate& printDate);
 
 }  // namespace vt::report

@@ -33,24 +33,24 @@ struct Case {
     const char* what;
     QString dataSca, preavviso;
     std::optional<bool> saldato;
-    Verdict expected;
+    list::Selection expected;
 };
 
 TEST(Judge, NoticePeriodSettlementAndUnreadableFields) {
     const Case cases[] = {
-        {"notice period begins today", "20/03/2024", "10", false, Verdict::List},
-        {"one day short", "20/03/2024", "9", false, Verdict::Skip},
-        {"due today, no notice", "10/03/2024", "0", false, Verdict::List},
-        {"overdue in a past year", "01/02/2023", "0", false, Verdict::List},
-        {"due tomorrow", "11/03/2024", "0", false, Verdict::Skip},
-        {"settled", "01/01/2024", "0", true, Verdict::Skip},
-        {"unknown settlement flag", "01/01/2024", "0", std::nullopt, Verdict::Skip},
-        {"long notice", "30/11/2024", "999", false, Verdict::List},
-        {"bad due date", "31/02/2024", "0", false, Verdict::Stop},
-        {"empty due date", "", "0", false, Verdict::Stop},
-        {"empty notice", "01/01/2024", "", false, Verdict::Stop},
-        {"letters as notice", "01/01/2024", "1a", false, Verdict::Stop},
-        {"settled but unreadable", "xx", "0", true, Verdict::Stop},
+        {"notice period begins today", "20/03/2024", "10", false, list::Selection::List},
+        {"one day short", "20/03/2024", "9", false, list::Selection::Skip},
+        {"due today, no notice", "10/03/2024", "0", false, list::Selection::List},
+        {"overdue in a past year", "01/02/2023", "0", false, list::Selection::List},
+        {"due tomorrow", "11/03/2024", "0", false, list::Selection::Skip},
+        {"settled", "01/01/2024", "0", true, list::Selection::Skip},
+        {"unknown settlement flag", "01/01/2024", "0", std::nullopt, list::Selection::Skip},
+        {"long notice", "30/11/2024", "999", false, list::Selection::List},
+        {"bad due date", "31/02/2024", "0", false, list::Selection::Unreadable},
+        {"empty due date", "", "0", false, list::Selection::Unreadable},
+        {"empty notice", "01/01/2024", "", false, list::Selection::Unreadable},
+        {"letters as notice", "01/01/2024", "1a", false, list::Selection::Unreadable},
+        {"settled but unreadable", "xx", "0", true, list::Selection::Unreadable},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -66,31 +66,38 @@ protected:
     void TearDown() override { setIoFaultHook(nullptr); }
 };
 
-TEST_F(DueFile, ListsInFileOrderAndStopsAtAnUnreadableRecord) {
+TEST_F(DueFile, ListsInFileOrderAndSkipsOnlyTheUnreadableRecords) {
     add(make("Uno", "01/03/2024", "0"));
     add(make("Saldato", "01/03/2024", "0", true));
     add(make("Due", "15/03/2024", "5"));
     add(make("Rotto", "15/13/2024", "5"));
     add(make("Tre", "01/03/2024", "0"));
-    const DueList list = dueList(path, kToday);
-    EXPECT_TRUE(list.stopped);
-    ASSERT_EQ(list.lines.size(), 2);
-    EXPECT_TRUE(list.lines[0].startsWith("Uno "));
-    EXPECT_TRUE(list.lines[1].startsWith("Due "));
-    EXPECT_EQ(list.lines[1], movsearch::movementLine(make("Due", "15/03/2024", "5").bytes()));
+    add(make("Preavviso in lettere", "01/03/2024", "5g"));
+    add(make("Quattro", "01/03/2024", "0"));
+    const list::CollectedLines list = dueList(path, kToday);
+    EXPECT_FALSE(list.failure);
+    EXPECT_EQ(list.unreadable, 2);
+    ASSERT_EQ(list.lines.size(), 4);
+    const char* starts[] = {"Uno ", "Due ", "Tre ", "Quattro "};
+    const qint64 positions[] = {1, 3, 5, 7};
+    for (int i = 0; i < 4; ++i) {
+        EXPECT_TRUE(list.lines[i].text.startsWith(starts[i])) << i;
+        EXPECT_EQ(list.lines[i].position, positions[i]);
+    }
+    EXPECT_EQ(list.lines[1].text, movsearch::movementLine(make("Due", "15/03/2024", "5").bytes()));
 }
 
 TEST_F(DueFile, EmptyOrMissingYearListsNothing) {
-    const DueList list = dueList(path, kToday);
-    EXPECT_FALSE(list.stopped);
+    const list::CollectedLines list = dueList(path, kToday);
+    EXPECT_FALSE(list.failure);
     EXPECT_TRUE(list.lines.isEmpty());
 }
 
 TEST_F(DueFile, AccessFailureEndsTheListSilently) {
     add(make("Uno", "01/03/2024", "0"));
     setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Close; });
-    const DueList list = dueList(path, kToday);
-    EXPECT_TRUE(list.stopped);
+    const list::CollectedLines list = dueList(path, kToday);
+    EXPECT_TRUE(list.failure);
     EXPECT_EQ(list.lines.size(), 1);
 }
 

@@ -46,11 +46,16 @@ TEST(MovementsExport, TwentyColumnsWithTheirHeadersAndWidths) {
     EXPECT_EQ(d.kind, exporting::Kind::Archive);
     QStringList headers;
     QList<int> widths;
+    QStringList values;
     for (const auto& c : d.columns) {
         headers.append(c.headerInFile());
         widths.append(c.width);
         EXPECT_FALSE(c.editable);
+        if (c.kind == sheet::CellKind::Value) values.append(c.header);
     }
+    // Only dates, days and the amount are read as values; codes and free
+    // texts stay text.
+    EXPECT_EQ(values, (QStringList{"Data operazione", "Data scadenza", "Giorni preavviso", "Importo in euro"}));
     EXPECT_EQ(headers, (QStringList{"Tipo movimento", "Data operazione", "Causale", "Promemoria", "Data scadenza",
                                     "Giorni preavviso", "Importo in euro", "Pagatore", "Recapito", "Codice fiscale",
                                     "Partita IVA", "Categoria", "E-mail", QStringLiteral("Modalit\u00E0 pagamento"),

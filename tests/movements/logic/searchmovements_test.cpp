@@ -41,7 +41,7 @@ protected:
         QStringList out;
         const SearchResult r = search(path, f);
         EXPECT_FALSE(r.failure);
-        for (const QString& line : r.lines) out.append(line.left(40).trimmed());
+        for (const list::ListLine& line : r.lines) out.append(line.text.left(40).trimmed());
         return out;
     }
     void TearDown() override { setIoFaultHook(nullptr); }
@@ -105,14 +105,21 @@ TEST_F(Search, AccentedCapitalsAreNotFolded) {
     EXPECT_EQ(causali(only({{mov::Note, "\u00E8 PAGATO"}})), QStringList{"Spesa"});
 }
 
-TEST_F(Search, BlankOnlyFieldIsNotCountedButCanStillMatch) {
-    // A field of blanks is not a filled field, yet it occurs in a field with
-    // a blank: with one real filter, either match is enough.
+TEST_F(Search, AFieldOfBlanksIsNoFilter) {
+    // A stray blank in one field must not let a record through that lacks
+    // the real filter, nor keep out one that has it.
     Movement a{"Canone luce"};
     a.categoria = "Utenze casa";
     add(a);
-    add({"Canone"});
-    EXPECT_EQ(causali(only({{mov::Causale, "luce"}, {mov::Categoria, " "}})), QStringList{"Canone luce"});
+    Movement b{"Affitto ufficio"};
+    b.categoria = "Sede centrale";
+    add(b);
+    add({"Bolletta luce"});
+    const Filters f = only({{mov::Causale, "luce"}, {mov::Categoria, " "}});
+    EXPECT_EQ(filledCount(f), 1);
+    EXPECT_EQ(causali(f), (QStringList{"Canone luce", "Bolletta luce"}));
+    EXPECT_EQ(matchCount(make(b).bytes(), f), 0);
+    EXPECT_EQ(causali(only({{mov::Categoria, "   "}, {mov::Note, "\t"}})).size(), 3);
 }
 
 TEST_F(Search, EmptyYearListsNothingAndCreatesTheFile) {
@@ -133,22 +140,40 @@ TEST_F(Search, AccessFailureKeepsTheLinesReadBeforeIt) {
     EXPECT_TRUE(search(path, Filters{}).failure);
 }
 
-TEST_F(Search, FindLineTakesTheLastEqualRecord) {
+TEST_F(Search, EachLineKeepsItsRecordsPosition) {
     add({"Affitto", "01/03/2024"});
     add({"Bolletta"});
     add({"Affitto", "09/09/2024"});  // same line: the operation date is not in it
+    const SearchResult r = search(path, Filters{});
+    ASSERT_EQ(r.lines.size(), 3);
+    for (int i = 0; i < 3; ++i) EXPECT_EQ(r.lines[i].position, i + 1);
+    EXPECT_EQ(r.lines[0].text, r.lines[2].text);
+    const LineMatch first = findLine(path, r.lines[0]);
+    ASSERT_TRUE(first.record);
+    EXPECT_EQ(first.position, 1);
+    EXPECT_EQ(first.record->text(mov::Data), "01/03/2024");
+    const LineMatch third = findLine(path, r.lines[2]);
+    EXPECT_EQ(third.position, 3);
+}
+
+TEST_F(Search, FindLineWithoutAValidPositionTakesTheLastEqualRecord) {
+    add({"Affitto", "01/03/2024"});
+    add({"Bolletta"});
+    add({"Affitto", "09/09/2024"});
     const QString line = movementLine(make({"Affitto"}).bytes());
-    const LineMatch m = findLine(path, "  " + line + "  ");
-    ASSERT_TRUE(m.record);
-    EXPECT_EQ(m.position, 3);
-    EXPECT_EQ(m.record->text(mov::Data), "09/09/2024");
-    EXPECT_FALSE(findLine(path, "nessuna").record);
+    for (qint64 position : {0, 2, 99}) {  // none, another line's record, past the end
+        const LineMatch m = findLine(path, {"  " + line + "  ", position});
+        ASSERT_TRUE(m.record) << position;
+        EXPECT_EQ(m.position, 3);
+        EXPECT_EQ(m.record->text(mov::Data), "09/09/2024");
+    }
+    EXPECT_FALSE(findLine(path, {"nessuna", 1}).record);
 }
 
 TEST_F(Search, FindLineReportsAFailure) {
     add({"Affitto"});
     setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Open; });
-    const LineMatch m = findLine(path, movementLine(make({"Affitto"}).bytes()));
+    const LineMatch m = findLine(path, {movementLine(make({"Affitto"}).bytes()), 1});
     EXPECT_TRUE(m.failed);
     EXPECT_FALSE(m.record);
 }

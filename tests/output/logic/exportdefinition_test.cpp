@@ -24,13 +24,17 @@ TEST(ExportWorksheet, TakesTheFileHeadersAndTheGridRows) {
     Definition d;
     d.sheetName = QStringLiteral("Archivio Anagrafico");
     d.columns = {{QStringLiteral("Cognome e nome"), 250},
-                 {QStringLiteral("Comune / Stato estero di nascita"), 250, false, QStringLiteral("Comune di nascita")}};
+                 {QStringLiteral("Comune / Stato estero di nascita"), 250, false, QStringLiteral("Comune di nascita")},
+                 {.header = QStringLiteral("Importo"), .width = 90, .kind = sheet::CellKind::Value}};
     const auto sheet = worksheet(d, {{"Rossi", "Roma RM"}});
     EXPECT_EQ(sheet.name, d.sheetName);
-    ASSERT_EQ(sheet.columns.size(), 2);
+    ASSERT_EQ(sheet.columns.size(), 3);
     EXPECT_EQ(sheet.columns[0].header, QStringLiteral("Cognome e nome"));
     EXPECT_EQ(sheet.columns[1].header, QStringLiteral("Comune di nascita"));
     EXPECT_EQ(sheet.columns[1].width, 250);
+    // Columns are text unless declared values.
+    EXPECT_EQ(sheet.columns[1].kind, sheet::CellKind::Text);
+    EXPECT_EQ(sheet.columns[2].kind, sheet::CellKind::Value);
     EXPECT_EQ(sheet.rows, (QList<QStringList>{{"Rossi", "Roma RM"}}));
 }
 

@@ -21,9 +21,11 @@ const QByteArray kHead =
     "</x:ExcelWorkbook></xml><![endif]--></head><body><table x:str>";
 const QByteArray kTail = "</table></body></html>";
 
+// Two plain columns: cells as the spreadsheet reads them by default.
 Sheet twoColumns(QList<QStringList> rows) {
     return Sheet{QStringLiteral("Foglio"),
-                 {{QStringLiteral("Tipo movimento"), 150}, {QStringLiteral("Causale"), 300}},
+                 {{QStringLiteral("Tipo movimento"), 150, CellKind::Value},
+                  {QStringLiteral("Causale"), 300, CellKind::Value}},
                  std::move(rows)};
 }
 
@@ -81,7 +83,7 @@ TEST(Spreadsheet, MarkupCharactersBecomeReferencesEverywhere) {
     const QByteArray file = bytes(sheet);
     EXPECT_TRUE(file.contains("<x:Name>A &amp; B &lt;1&gt;</x:Name>"));
     EXPECT_TRUE(file.contains("width=80>Importo &gt; 0 &amp; &lt;100</td>"));
-    EXPECT_TRUE(file.contains(QByteArray("<td style=\"text-align: left;\">Spese &lt; 100 \x80 &amp; \"altro\" &gt; 5</td>")));
+    EXPECT_TRUE(file.contains(QByteArray("sdnum=\"1040;0;@\">Spese &lt; 100 \x80 &amp; \"altro\" &gt; 5</td>")));
 }
 
 struct Encoded {
@@ -146,6 +148,20 @@ TEST_F(SpreadsheetFile, FailsWhereNoFileCanBeWritten) {
 TEST_F(SpreadsheetFile, ReportsAFullDevice) {
     if (!QFileInfo::exists(QStringLiteral("/dev/full"))) GTEST_SKIP() << "no /dev/full";
     EXPECT_FALSE(write(QStringLiteral("/dev/full"), twoColumns({{"a", "b"}})));
+}
+
+TEST(Spreadsheet, TextColumnsDeclareTheTextFormatForBothSpreadsheetPrograms) {
+    Sheet sheet{QStringLiteral("Foglio"),
+                {{QStringLiteral("Partita IVA"), 180}, {QStringLiteral("Importo"), 150, CellKind::Value}},
+                {{QStringLiteral("00743110157"), QStringLiteral("-45,00")}, {QStringLiteral("=1+1"), {}}}};
+    EXPECT_EQ(sheet.columns[0].kind, CellKind::Text);  // text unless declared a value
+    const QByteArray text = "<td style=\"text-align: left; mso-number-format:\\@;\" sdnum=\"1040;0;@\">";
+    const QByteArray plain = "<td style=\"text-align: left;\">";
+    const QByteArray body = tableBody(sheet);
+    EXPECT_TRUE(body.contains("<tr>" + text + "00743110157</td>" + plain + "-45,00</td></tr>"));
+    EXPECT_TRUE(body.contains("<tr>" + text + "=1+1</td>" + plain + "</td></tr>"));
+    // Header cells stay as they are.
+    EXPECT_TRUE(body.startsWith("<tr><td style=\"text-align: left; font-weight: bold;\" width=180>Partita IVA</td>"));
 }
 
 }  // namespace

@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
-
 #include "report/logic/reportlayout.h"
+
+#include <gtest/gtest.h>
 
 namespace vt::report {
 namespace {
@@ -39,14 +39,16 @@ ReportObject memo(const QString& name, QRectF rect, const QString& text = {}) {
 // A4 portrait with 10 mm margins: printable 190 x 277 mm.
 ReportLayout listLike(int lines, double pitch = 5) {
     ReportLayout layout;
-    layout.addBand("Title", BandKind::Title, 10).objects.push_back(memo("txtTitolo", {0, 1, 190, 5}, "Titolo"));
+    layout.addBand("Title", BandKind::Title, 10)
+        .objects.push_back(memo("txtTitolo", {0, 1, 190, 5}, "Titolo"));
     auto& data = layout.addBand("MasterData", BandKind::Data, lines * pitch + 3, true);
     ReportObject body = memo("txtRiepilogo", {3, 0, 180, lines * pitch});
     body.lineSpacing = pitch;
     for (int i = 0; i < lines; ++i) body.addLine(QStringLiteral("riga %1").arg(i + 1));
     data.objects.push_back(body);
-    layout.addBand("Footer", BandKind::Footer, 8)
-        .objects.push_back(memo("txtPagina", {3, 2, 180, 5}, "Stampa eseguita in data [DATE]"));
+    ReportObject footer = memo("txtPagina", {3, 2, 180, 5}, "Stampa eseguita in data [DATE]");
+    footer.expandsDate = true;
+    layout.addBand("Footer", BandKind::Footer, 8).objects.push_back(footer);
     return layout;
 }
 
@@ -90,11 +92,19 @@ TEST(Layout, MemoLinesAppendAndClear) {
 }
 
 TEST(Prepare, ReplacesTheDateAndKeepsOtherTextLiteral) {
-    EXPECT_EQ(expandVariables("Stampa eseguita in data [DATE]", kDay), "Stampa eseguita in data 09/12/2026");
+    EXPECT_EQ(expandVariables("Stampa eseguita in data [DATE]", kDay),
+              "Stampa eseguita in data 09/12/2026");
     EXPECT_EQ(expandVariables("[TIME] <b>", kDay), "[TIME] <b>");
-    const PreparedReport r = prepare(listLike(1), FixedPitch(), kDay);
+    ReportLayout layout = listLike(1);
+    layout.find("txtTitolo")->setText("Titolo [DATE]");
+    layout.find("txtRiepilogo")->setText("Nota: [DATE] da scrivere");
+    const PreparedReport r = prepare(layout, FixedPitch(), kDay);
     ASSERT_EQ(r.pages.size(), 1u);
-    EXPECT_EQ(placed(r.pages[0], "txtPagina")->lines, QStringList{"Stampa eseguita in data 09/12/2026"});
+    EXPECT_EQ(placed(r.pages[0], "txtPagina")->lines,
+              QStringList{"Stampa eseguita in data 09/12/2026"});
+    // Only the memo that asks for the date gets it.
+    EXPECT_EQ(placed(r.pages[0], "txtTitolo")->lines, QStringList{"Titolo [DATE]"});
+    EXPECT_EQ(placed(r.pages[0], "txtRiepilogo")->lines, QStringList{"Nota: [DATE] da scrivere"});
 }
 
 TEST(Prepare, BandsStackTitleDataFooter) {
@@ -128,7 +138,8 @@ TEST(Prepare, LongMemoSplitsOverPagesWithoutCuttingLines) {
         for (const auto& page : r.pages)
             for (const auto& o : page.objects) {
                 EXPECT_LE(o.clip.bottom(), height + 1e-6);
-                const double bottom = o.firstLineTop + static_cast<double>(o.lines.size()) * o.lineHeight;
+                const double bottom =
+                    o.firstLineTop + static_cast<double>(o.lines.size()) * o.lineHeight;
                 if (!o.lines.isEmpty()) {
                     EXPECT_GE(o.firstLineTop, o.clip.top() - 1e-6);
                     EXPECT_LE(bottom, o.clip.bottom() + 1e-6);
@@ -139,7 +150,8 @@ TEST(Prepare, LongMemoSplitsOverPagesWithoutCuttingLines) {
         EXPECT_GE(static_cast<int>(r.pages.size()), expectedPages);
         EXPECT_NE(placed(r.pages.back(), "txtPagina"), nullptr);
         EXPECT_EQ(placed(r.pages.front(), "txtTitolo") != nullptr, true);
-        for (std::size_t p = 1; p < r.pages.size(); ++p) EXPECT_EQ(placed(r.pages[p], "txtTitolo"), nullptr);
+        for (std::size_t p = 1; p < r.pages.size(); ++p)
+            EXPECT_EQ(placed(r.pages[p], "txtTitolo"), nullptr);
     }
 }
 
@@ -164,7 +176,8 @@ TEST(Prepare, LandscapeUsesTheWidePage) {
 
 TEST(Prepare, ABandThatDoesNotFitMovesToTheNextPage) {
     ReportLayout layout;
-    layout.addBand("MasterData", BandKind::Data, 270, false).objects.push_back(memo("a", {0, 0, 10, 5}, "a"));
+    layout.addBand("MasterData", BandKind::Data, 270, false)
+        .objects.push_back(memo("a", {0, 0, 10, 5}, "a"));
     layout.addBand("Footer", BandKind::Footer, 20).objects.push_back(memo("f", {0, 0, 10, 5}, "f"));
     const PreparedReport r = prepare(layout, FixedPitch(), kDay);
     ASSERT_EQ(r.pages.size(), 2u);

@@ -1,0 +1,46 @@
+#include "stats/StatsBilancio.h"
+
+#include "stats/logic/statistics.h"
+
+namespace {
+
+vt::StatsChartTexts balanceTexts() {
+    return {
+        QStringLiteral(" Vantresa 4.0 - Statistiche bilancio annuale"),
+        QStringLiteral("Rappresentazione grafica del bilancio entrate e uscite dell'anno."),
+        QStringLiteral("Il presente grafico statistico mostra il bilancio annuale delle entrate e "
+                       "uscite in base ai "
+                       "movimenti registrati."),
+        QStringLiteral("Bilancio entrate e uscite annuali"),
+        QStringLiteral("Bilancio annuale:"),
+        QStringLiteral("Grafico statistico del bilancio annuale."),
+        QStringLiteral(
+            "Visualizza il bilancio annuale sotto forma di grafico a barre tridimensionali."),
+        QStringLiteral(
+            "Visualizza il bilancio annuale sotto forma di grafico a torta tridimensionale."),
+    };
+}
+
+}  // namespace
+
+TfrmStatsBilancio::TfrmStatsBilancio(QWidget* owner) : vt::StatsChartWindow(owner, balanceTexts()) {
+    setObjectName(QStringLiteral("TfrmStatsBilancio"));
+    for (const char* name : {"memGuadagni", "memSpese"}) {
+        auto* label = new QLabel(QString::fromLatin1(name), this);
+        label->setObjectName(QString::fromLatin1(name));
+        label->setVisible(false);
+    }
+}
+
+void TfrmStatsBilancio::prepare() {
+    chart()->setPoints({});
+    hiddenLabel(QStringLiteral("memGuadagni"))->setText(QStringLiteral("0"));
+    hiddenLabel(QStringLiteral("memSpese"))->setText(QStringLiteral("0"));
+    // Whatever goes wrong leaves the chart without points, and says nothing.
+    const auto totals = vt::stats::balanceTotals(hiddenLabel(QStringLiteral("lblFile"))->text());
+    if (!totals) return;
+    hiddenLabel(QStringLiteral("memGuadagni"))->setText(totals->receipts);
+    hiddenLabel(QStringLiteral("memSpese"))->setText(totals->expenses);
+    chart()->setPoints(vt::stats::balancePoints(*totals));
+    chart()->setKind(vt::chart::Kind::Bars);
+}
