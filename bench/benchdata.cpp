@@ -1,6 +1,7 @@
 #include "benchdata.h"
 
 #include <QDate>
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <cstdio>
@@ -53,6 +54,56 @@ QString makeYearFile(int count) {
     }
     return path;
 }
+
+QString makeClientFile(int count) {
+    static QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("registry-%1").arg(count));
+    const QString path = folder + QStringLiteral("/Clienti.pro");
+    if (QFile::exists(path)) return path;
+    QDir().mkpath(folder);
+    const QStringList surnames{QStringLiteral("Rossi"),    QStringLiteral("Bianchi"),
+                               QStringLiteral("Esposito"), QStringLiteral("Colombo"),
+                               QStringLiteral("Ferrari"),  QStringLiteral("Ricci")};
+    const QStringList names{QStringLiteral("Mario"), QStringLiteral("Giuseppina"),
+                            QStringLiteral("Luca"), QStringLiteral("Anna Maria"),
+                            QStringLiteral("Francesco")};
+    const QStringList towns{QStringLiteral("Milano"), QStringLiteral("Roma"),
+                            QStringLiteral("Napoli"), QStringLiteral("Reggio nell'Emilia"),
+                            QStringLiteral("San Giovanni in Persiceto")};
+    std::mt19937 random(11);
+    auto pick = [&](const QStringList& from) {
+        return from[static_cast<int>(random() % from.size())];
+    };
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int i = 0; i < count; ++i) {
+        ClientRecord r;
+        r.setText(cli::Cliente, pick(surnames) + u' ' + pick(names));
+        r.setText(cli::DataNasc, QStringLiteral("12/05/1970"));
+        r.setText(cli::ComuneNasc, pick(towns));
+        r.setText(cli::ProvNasc, QStringLiteral("MI"));
+        r.setText(cli::Recapito, QStringLiteral("333 %1").arg(1000000 + random() % 8999999));
+        r.setText(cli::IndirizzoRes, QStringLiteral("Via Giuseppe Garibaldi %1").arg(i % 200 + 1));
+        r.setText(cli::ComuneRes, pick(towns));
+        r.setText(cli::ProvRes, QStringLiteral("RM"));
+        r.setText(cli::CapRes, QStringLiteral("00100"));
+        r.setText(cli::Estremi, QStringLiteral("Bonifico bancario a 30 giorni fine mese"));
+        r.setText(cli::Email, QStringLiteral("cliente%1@example.it").arg(i));
+        r.setText(cli::CodFisc, QStringLiteral("RSSMRA70E12F205X"));
+        r.setText(cli::PartitaIva,
+                  QStringLiteral("%1").arg(random() % 100000000000ULL, 11, 10, QLatin1Char('0')));
+        r.setText(cli::Iban, QStringLiteral("IT60X0542811101000000123456"));
+        r.setText(cli::Occupazione, QStringLiteral("Libero professionista"));
+        r.setText(cli::Prodotti, QStringLiteral("Consulenza fiscale e contabile"));
+        r.setText(cli::Zona, QStringLiteral("Nord"));
+        r.setText(cli::Questioni,
+                  QStringLiteral("Richiamare per il preventivo dell'anno prossimo"));
+        r.setText(cli::Note,
+                  QStringLiteral("Cliente dal %1, referenze ottime.").arg(2000 + i % 25));
+        r.setFlag(cli::Ricontatta, random() % 4 == 0);
+        file.write(r.bytes());
+    }
+    return path;
 
 int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
                  const char* name, const char* target) {

@@ -13,6 +13,10 @@ namespace vt::bench {
 // returns its path (in a temporary folder that lives until the process ends).
 QString makeYearFile(int count);
 
+// Writes a registry Clienti.pro of `count` cards, alone in its own
+// temporary folder, and returns its path.
+QString makeClientFile(int count);
+
 // The usual console table, keeping each benchmark's real time so that a
 // program can print the ratios its targets are stated in.
 class TimingReporter : public benchmark::ConsoleReporter {

@@ -9,15 +9,19 @@
 
 // The pictures are compiled into a static library: nothing would pull them
 // into the program unless asked for by name.
-static void loadPictures() {
+static void loadAppResource() {
+    Q_INIT_RESOURCE(app);
+}
+
+namespace vt {
+
+void loadPictures() {
     static const bool loaded = [] {
-        Q_INIT_RESOURCE(app);
+        loadAppResource();
         return true;
     }();
     (void)loaded;
 }
-
-namespace vt {
 
 QString themeStyleSheet() {
     loadPictures();

@@ -17,6 +17,10 @@ namespace vt {
 void applyTheme(QApplication& app);
 // The theme's text, empty if the resource is missing.
 QString themeStyleSheet();
+// Makes the program's pictures (":/app/...", ":/icons/...") available by
+// path to whatever draws them; called by everything here, and by reports
+// that draw a picture.
+void loadPictures();
 
 // The shared picture of a common command, from the program's one set of
 // pictures (":/icons/<name>.svg"): "nuovo", "duplica", "salva", "trova",

@@ -14,6 +14,7 @@
 #include "archive/recordfile.h"
 #include "archive/texts.h"
 #include "checks/checkwindows.h"
+#include "clients/TrovaClienti.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Calendario.h"
 #include "movements/ExpMovimenti.h"
@@ -403,8 +404,14 @@ void TfrmMovimenti::sndEmailClick() {
 // ---- Windows built elsewhere -------------------------------------------------
 
 void TfrmMovimenti::impCausaleClick() {}
-void TfrmMovimenti::impPagatoreClick() {}
-void TfrmMovimenti::impBeneficiarioClick() {}
+void TfrmMovimenti::impPagatoreClick() {
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("movimenti_pagatore")); });
+}
+void TfrmMovimenti::impBeneficiarioClick() {
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("movimenti_beneficiario")); });
+}
 void TfrmMovimenti::cmdTrovaClick() {
     vt::openDialog<TfrmTrovaMovimenti>(
         this, [](TfrmTrovaMovimenti& d) { d.setMemory(QStringLiteral("movimenti")); });

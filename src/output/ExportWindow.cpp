@@ -18,16 +18,8 @@
 #include "app/OpenURL.h"
 #include "app/base/services.h"
 #include "app/conventions.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
-
-// The program's pictures live in a static library: ask for them by name.
-static void loadProgramPictures() {
-    static const bool loaded = [] {
-        Q_INIT_RESOURCE(app);
-        return true;
-    }();
-    (void)loaded;
-}
 
 namespace vt {
 
@@ -62,7 +54,7 @@ QIcon spreadsheetIcon() {
 
 // One of the program's pictures, or the style's stand-in when it is missing.
 QIcon programIcon(const QString& name, QStyle::StandardPixmap standIn, const QStyle* style) {
-    loadProgramPictures();
+    loadPictures();
     QSvgRenderer renderer(QStringLiteral(":/app/resources/") + name);
     if (!renderer.isValid()) return style->standardIcon(standIn);
     QPixmap pixmap(kIconSize * 2, kIconSize * 2);

@@ -6,9 +6,12 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QPrinter>
+#include <QSaveFile>
+#include <QSvgRenderer>
 #include <cmath>
 
 #include "app/base/services.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
 
 namespace vt {
@@ -26,6 +29,22 @@ constexpr FontStandIn kStandIns[] = {
     {"Courier New", "Liberation Mono"},
     {"Verdana", "DejaVu Sans"},
 };
+
+// Draws a picture into `rect`, centred and keeping its proportions.
+void paintPicture(QPainter& painter, const QString& path, const QRectF& rect) {
+    loadPictures();
+    QSvgRenderer svg(path);
+    const QImage image = svg.isValid() ? QImage() : QImage(path);
+    if (!svg.isValid() && image.isNull()) return;
+    QSizeF size = svg.isValid() ? QSizeF(svg.defaultSize()) : QSizeF(image.size());
+    size.scale(rect.size(), Qt::KeepAspectRatio);
+    const QRectF target(rect.left() + (rect.width() - size.width()) / 2, rect.top() + (rect.height() - size.height()) / 2,
+                        size.width(), size.height());
+    if (svg.isValid())
+        svg.render(&painter, target);
+    else
+        painter.drawImage(target, image);
+}
 
 const QImage& referenceDevice() {
     static const QImage image = [] {
@@ -179,7 +198,11 @@ void Report::preview(QWidget* parent, const QString& title) {
 
 bool Report::exportPdf(const QString& path, const QString& title, const QString& subject) {
     preparedIfNeeded();
-    QPdfWriter writer(path);
+    // Written beside the target and put in its place only when complete, so
+    // a failure never leaves a half-written file under the real name.
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) return false;
+    QPdfWriter writer(&file);
     writer.setResolution(static_cast<int>(kReferenceDpi));
     writer.setPageLayout(prepared_.page.pageLayout());
     writer.setTitle(title);
@@ -197,7 +220,8 @@ bool Report::exportPdf(const QString& path, const QString& title, const QString&
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     paint(painter, writer);
-    return painter.end();
+    if (!painter.end() || file.error() != QFileDevice::NoError) return false;
+    return file.commit();
 }
 
 void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
@@ -220,6 +244,11 @@ void Report::paint(QPainter& painter, QPagedPaintDevice& device) const {
             if (o.kind == report::ObjectKind::Line) {
                 painter.setPen(pen);
                 painter.drawLine(rect.topLeft(), rect.bottomRight());
+                painter.restore();
+                continue;
+            }
+            if (o.kind == report::ObjectKind::Picture) {
+                paintPicture(painter, o.picture, rect);
                 painter.restore();
                 continue;
             }

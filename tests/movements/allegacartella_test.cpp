@@ -8,24 +8,11 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "clients/Clienti.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Movimenti.h"
 #include "movements/logic/attachments.h"
 #include "support/uifakes.h"
-
-// Stands for the payer and beneficiary card, which lives in another part of
-// the program: the window finds a card by its class name and its labels by
-// their names.
-class TfrmClienti : public QWidget {
-    Q_OBJECT
-public:
-    TfrmClienti() {
-        for (const char* name : {"lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02", "lblDesc03"}) {
-            auto* label = new QLabel(this);
-            label->setObjectName(QLatin1String(name));
-        }
-    }
-};
 
 namespace vt {
 namespace {
@@ -206,6 +193,12 @@ TEST_F(Attachments, AnnullaHandsNothingBackButTheCopyStays) {
 
 TEST_F(Attachments, ThePayerCardGetsItsOwnSlots) {
     TfrmClienti clienti;
+    // The window reaches the card's attachment labels by their names.
+    for (const char* name : kLabels) {
+        if (clienti.findChild<QLabel*>(QLatin1String(name))) continue;
+        auto* label = new QLabel(&clienti);
+        label->setObjectName(QLatin1String(name));
+    }
     screens::add(&clienti);
     setCard({QStringLiteral("movimento.pdf")});
     label(&clienti, "lblFile03")->setText(QStringLiteral("contratto.pdf"));
@@ -224,4 +217,3 @@ TEST_F(Attachments, ThePayerCardGetsItsOwnSlots) {
 }  // namespace
 }  // namespace vt
 
-#include "allegacartella_test.moc"

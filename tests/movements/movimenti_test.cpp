@@ -719,9 +719,17 @@ TEST_F(Card, ToolButtonsOpenTheirWindows) {
 }
 
 TEST_F(Card, PickerButtonsOfArchivesNotYetBuiltOpenNothing) {
-    for (const char* name : {"impCausale", "impPagatore", "impBeneficiario"}) button(name)->click();
+    button("impCausale")->click();
     EXPECT_TRUE(shown().empty());
     EXPECT_TRUE(desktop.dialogs().opened.isEmpty());
+}
+
+TEST_F(Card, PayerAndBeneficiaryImportsOpenTheRegistryPicker) {
+    for (const char* name : {"impPagatore", "impBeneficiario"}) {
+        desktop.dialogs().scripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
+        button(name)->click();
+    }
+    EXPECT_EQ(desktop.dialogs().opened, (QStringList{"TfrmTrovaClienti", "TfrmTrovaClienti"}));
 }
 
 TEST_F(Card, HelpOpensTheRegistersPage) {

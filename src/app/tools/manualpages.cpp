@@ -2,6 +2,7 @@
 
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
+#include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
 #include "stats/logic/helppages.h"
@@ -17,6 +18,7 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += clientsHelpPages();
     pages += movementsHelpPages();
+    pages += expcli::helpPages();
     pages += balanceHelpPages();
     pages += statsHelpPages();
     pages += unpaidHelpPages();

@@ -2,6 +2,7 @@
 
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/exportrows.h"
 
 namespace vt::expmov {
 
@@ -83,20 +84,6 @@ QStringList cells(QByteArrayView record) {
     return out;
 }
 
-exporting::Rows rows(const QString& yearFile) {
-    exporting::Rows out;
-    const MovementFile file(yearFile);
-    const auto count = file.count();
-    if (!count || count.value() == 0) return out;
-    out.rowCount = count.value();
-    out.rows.reserve(count.value());
-    // A file that grew since it was counted still gives the counted rows.
-    (void)file.scan([&](qint64, QByteArrayView record) {
-        if (out.rows.size() >= *out.rowCount) return false;
-        out.rows.append(cells(record));
-        return true;
-    });
-    return out;
-}
+exporting::Rows rows(const QString& yearFile) { return exporting::fileRows(MovementFile(yearFile).raw(), cells); }
 
 }  // namespace vt::expmov

@@ -22,7 +22,7 @@ constexpr double mmToUnits(double mm) {
     return mm / kMmPerUnit;
 }
 
-enum class ObjectKind { Shape, Line, Memo };
+enum class ObjectKind { Shape, Line, Memo, Picture };
 
 // One named object of a band. `rect` is in millimetres from the band's top
 // left corner (the band's left is the left edge of the printable area).
@@ -54,6 +54,10 @@ struct ReportObject {
     double lineSpacing = 0;
     // Inner gap between the frame and the text, left and right.
     double padding = 0.5;
+
+    // Pictures only: the picture drawn into the rect, keeping its
+    // proportions (a resource path such as ":/app/resources/logo.svg").
+    QString picture;
 
     // Memo text helpers.
     void clear() { text.clear(); }

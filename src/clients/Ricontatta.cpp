@@ -1,0 +1,59 @@
+#include "clients/Ricontatta.h"
+
+#include <QLineEdit>
+
+#include "archive/recordfile.h"
+#include "clients/RegistryLists.h"
+#include "clients/logic/registrysearch.h"
+#include "output/ListPrint.h"
+#include "output/ListWidgets.h"
+#include "ui_Ricontatta.h"
+
+TfrmRicontatta::TfrmRicontatta(QWidget* owner)
+    : vt::DialogWindow(owner), ui(std::make_unique<Ui::TfrmRicontatta>()) {
+    ui->setupUi(this);
+    vt::setUpRecordList(ui->lstRecords);
+    finder_ = new vt::ListFinder(ui->lstRecords, ui->txtTrova, ui->btnTrova, &lastKey_, this);
+    for (QPushButton* b : {ui->btnTrova, ui->btnStampa, ui->btnChiudi}) b->setAutoDefault(false);
+    connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmRicontatta::closeWindow);
+    connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
+    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this,
+            &TfrmRicontatta::lstRecordsDblClick);
+}
+
+TfrmRicontatta::~TfrmRicontatta() = default;
+
+void TfrmRicontatta::showEvent(QShowEvent* event) {
+    vt::DialogWindow::showEvent(event);
+    if (shown_) return;
+    shown_ = true;
+    FormShow();
+}
+
+void TfrmRicontatta::FormShow() {
+    // A registry that cannot be read shows what was read, without a message.
+    vt::clisearch::SearchResult result = vt::clisearch::recontactList(vt::clientiFilePath());
+    vt::clients::fillListed(ui->lstRecords, std::move(result.lines));
+    finder_->reset();
+    ui->txtTrova->setFocus();
+}
+
+void TfrmRicontatta::lstRecordsDblClick() {
+    if (const auto listed = vt::clients::selectedListed(ui->lstRecords)) {
+        const vt::clisearch::LineMatch match = vt::clisearch::findLine(
+            vt::clientiFilePath(), *listed, vt::clisearch::LastColumn::Questioni);
+        if (match.record)
+            vt::clients::handOver(vt::clisearch::Role::Clienti, *match.record, match.position,
+                                  parentWidget());
+    }
+    closeWindow();
+}
+
+void TfrmRicontatta::btnStampaClick() {
+    vt::printList(this, printTitle(), vt::recordListLines(ui->lstRecords));
+}
+
+void TfrmRicontatta::closeWindow() {
+    ui->lstRecords->clear();
+    closeFromButton(QDialog::Accepted);
+}

@@ -1,0 +1,179 @@
+#include "clients/logic/registrysearch.h"
+
+#include <algorithm>
+
+#include "archive/codec.h"
+#include "output/logic/listlogic.h"
+
+namespace vt::clisearch {
+
+bool isFilter(const QString& typed) {
+    return !typed.trimmed().isEmpty();
+}
+
+int filledCount(const Filters& filters) {
+    return static_cast<int>(std::count_if(filters.begin(), filters.end(), isFilter));
+}
+
+namespace {
+
+// The filtering texts, folded once rather than once per card.
+struct Prepared {
+    std::array<QString, 10> folded;
+    std::array<bool, 10> active{};
+};
+
+Prepared prepare(const Filters& filters) {
+    Prepared p;
+    for (std::size_t i = 0; i < filters.size(); ++i) {
+        p.active[i] = isFilter(filters[i]);
+        if (p.active[i]) p.folded[i] = list::foldAZ(filters[i]);
+    }
+    return p;
+}
+
+bool matchesPrepared(QByteArrayView record, const Prepared& p) {
+    for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
+        if (!p.active[i]) continue;
+        if (!list::foldAZ(readField(record, cli::kFields[kSearchFields[i]])).contains(p.folded[i]))
+            return false;
+    }
+    return true;
+}
+
+}  // namespace
+
+bool matches(QByteArrayView record, const Filters& filters) {
+    return matchesPrepared(record, prepare(filters));
+}
+
+QString clientLine(QByteArrayView record, LastColumn last) {
+    auto field = [&](cli::Field f) { return readField(record, cli::kFields[f]); };
+    QString line;
+    line.reserve(160);
+    line += list::fixedWidth(field(cli::Cliente), 26);
+    line.append(u"  Tel. ");
+    line += list::fixedWidth(field(cli::Recapito), 15);
+    line.append(u"  ");
+    line += list::fixedWidth(field(cli::Occupazione), 25);
+    line.append(u"  Prod. ");
+    line += list::fixedWidth(field(cli::Prodotti), 30);
+    line.append(u"  ");
+    line.append(field(last == LastColumn::Note ? cli::Note : cli::Questioni));
+    return line;
+}
+
+SearchResult search(const QString& path, const Filters& filters) {
+    SearchResult result;
+    const Prepared prepared = prepare(filters);
+    const FileStatus status = ClientFile(path).scan([&](qint64 position, QByteArrayView record) {
+        if (matchesPrepared(record, prepared))
+            result.lines.append({clientLine(record, LastColumn::Note), position});
+        return true;
+    });
+    if (!status) result.failure = status.failure();
+    return result;
+}
+
+SearchResult recontactList(const QString& path) {
+    SearchResult result;
+    const FileStatus status = ClientFile(path).scan([&](qint64 position, QByteArrayView record) {
+        if (readFlag(record, cli::kFields[cli::Ricontatta]) == Flag::Yes)
+            result.lines.append({clientLine(record, LastColumn::Questioni), position});
+        return true;
+    });
+    if (!status) result.failure = status.failure();
+    return result;
+}
+
+LineMatch findLine(const QString& path, const Listed& listed, LastColumn last) {
+    const QString wanted = vt::trimmed(listed.line);
+    const ClientFile file(path);
+    if (listed.position > 0) {
+        // A position past the end of a file that shrank falls to the scan.
+        const auto own = file.read(listed.position);
+        if (own && vt::trimmed(clientLine(own->bytes(), last)) == wanted)
+            return {*own, listed.position};
+    }
+    LineMatch match;
+    const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
+        if (vt::trimmed(clientLine(record, last)) == wanted) {
+            match.record = ClientRecord(QByteArray(record.data(), record.size()));
+            match.position = position;
+        }
+        return true;
+    });
+    if (!status) return {};
+    return match;
+}
+
+QString accessFailureNotice() {
+    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") +
+           QStringLiteral("\n\r\n\r") +
+           QStringLiteral(
+               "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+               "del programma.");
+}
+
+QString initialCountText() {
+    return QStringLiteral("Il presente elenco contiene 0 schede.");
+}
+
+QString countText(qsizetype lines) {
+    return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
+}
+
+namespace {
+struct RoleName {
+    Role role;
+    const char* marker;
+};
+constexpr RoleName kRoles[] = {
+    {Role::Clienti, "clienti"},
+    {Role::MovimentiPagatore, "movimenti_pagatore"},
+    {Role::MovimentiBeneficiario, "movimenti_beneficiario"},
+    {Role::CausaliPagatore, "causali_pagatore"},
+    {Role::CausaliBeneficiario, "causali_beneficiario"},
+};
+}  // namespace
+
+Role roleOf(const QString& marker) {
+    const QString m = vt::trimmed(marker);
+    for (const RoleName& r : kRoles)
+        if (m == QLatin1String(r.marker)) return r.role;
+    return Role::None;
+}
+
+QString markerOf(Role role) {
+    for (const RoleName& r : kRoles)
+        if (r.role == role) return QString::fromLatin1(r.marker);
+    return {};
+}
+
+QList<HandOver> handOver(Role role) {
+    // The movement card and the causale card name their payer and
+    // beneficiary fields alike.
+    switch (role) {
+        case Role::MovimentiPagatore:
+        case Role::CausaliPagatore:
+            return {
+                {QStringLiteral("txtPagatore"), cli::Cliente},
+                {QStringLiteral("txtRecapitoPag"), cli::Recapito},
+                {QStringLiteral("txtCodFisc"), cli::CodFisc},
+                {QStringLiteral("txtPartitaIva"), cli::PartitaIva},
+                {QStringLiteral("txtEmail"), cli::Email},
+            };
+        case Role::MovimentiBeneficiario:
+        case Role::CausaliBeneficiario:
+            return {
+                {QStringLiteral("txtBeneficiario"), cli::Cliente},
+                {QStringLiteral("txtRecapitoBen"), cli::Recapito},
+            };
+        case Role::Clienti:
+        case Role::None:
+            break;
+    }
+    return {};
+}
+
+}  // namespace vt::clisearch
