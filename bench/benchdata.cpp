@@ -104,6 +104,7 @@ QString makeClientFile(int count) {
         file.write(r.bytes());
     }
     return path;
+}
 
 int runWithRatio(int argc, char** argv, const std::string& baseline, const std::string& measured,
                  const char* name, const char* target) {

@@ -168,8 +168,9 @@ QStringList archiveItems(const QString& programDir) {
     const QString attachments = dir.filePath(kAttachments);
     if (QFileInfo(attachments).isDir()) {
         QStringList files;
-        QDirIterator it(attachments, QDir::Files | QDir::Hidden | QDir::System,
-                        QDirIterator::Subdirectories);
+        // Regular files only: a pipe or socket left in the folder is no
+        // attachment, and reading one would hold the copy up.
+        QDirIterator it(attachments, QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
         while (it.hasNext()) files.append(dir.relativeFilePath(it.next()));
         files.sort();
         items += files;

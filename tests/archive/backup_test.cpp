@@ -1,6 +1,7 @@
 #include "archive/backup.h"
 
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 
 #include <QDir>
 #include <QFile>
@@ -57,6 +58,7 @@ TEST_F(BackupTest, CopiesEveryArchiveIntoTodaysFolder) {
     writeArchives();
     write(QStringLiteral("Movimenti.xls"), "export, not an archive");
     write(QStringLiteral("ab12.eur"), "not a year file");
+    ASSERT_EQ(::mkfifo(QFile::encodeName(path(QStringLiteral("Documenti_Allegati/pipe"))).constData(), 0644), 0);
     const Outcome outcome = makeDailyBackup(program(), kToday);
     ASSERT_EQ(outcome.kind, Outcome::Kind::Made);
     EXPECT_EQ(outcome.folder, dayFolder());
@@ -68,6 +70,7 @@ TEST_F(BackupTest, CopiesEveryArchiveIntoTodaysFolder) {
     }
     EXPECT_FALSE(QFileInfo::exists(dayFolder() + QStringLiteral("/Movimenti.xls")));
     EXPECT_FALSE(QFileInfo::exists(dayFolder() + QStringLiteral("/ab12.eur")));
+    EXPECT_FALSE(QFileInfo::exists(dayFolder() + QStringLiteral("/Documenti_Allegati/pipe")));
     EXPECT_EQ(backupEntries(), QStringList{dayFolderName(kToday)});
 }
 
