@@ -10,6 +10,7 @@
 #include <QFrame>
 #include <QGroupBox>
 #include <QKeyEvent>
+#include <QPointer>
 #include <QLabel>
 #include <QLibraryInfo>
 #include <QLineEdit>
@@ -107,13 +108,16 @@ class FocusHighlight : public QObject {
 public:
     FocusHighlight(QObject* parent, QWidget* rectangle) : QObject(parent), rectangle_(rectangle) {}
     bool eventFilter(QObject*, QEvent* event) override {
+        // A window being destroyed may delete the rectangle before the field
+        // loses the focus.
+        if (!rectangle_) return false;
         if (event->type() == QEvent::FocusIn) rectangle_->setVisible(true);
         if (event->type() == QEvent::FocusOut) rectangle_->setVisible(false);
         return false;
     }
 
 private:
-    QWidget* rectangle_;
+    QPointer<QWidget> rectangle_;
 };
 
 bool isEnter(const QKeyEvent* key) { return key->key() == Qt::Key_Return || key->key() == Qt::Key_Enter; }
@@ -128,7 +132,7 @@ public:
     }
 
 private:
-    QWidget* target_;
+    QPointer<QWidget> target_;
 };
 
 // Keeps the allowed characters of a text.

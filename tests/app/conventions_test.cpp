@@ -147,6 +147,19 @@ TEST(FocusHighlight, RectangleShowsOnlyWhileFocused) {
     EXPECT_FALSE(f.effA->isVisible());
 }
 
+// A window torn down while a field has the focus may delete the rectangle
+// first; the field losing the focus afterwards must not touch it.
+TEST(FocusHighlight, FieldOutlivingItsRectangleLosesTheFocusSafely) {
+    Form f;
+    f.txtA->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.effA->isVisible());
+    delete f.effA;
+    f.txtB->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(f.txtB->hasFocus());
+}
+
 TEST(EnterChain, MovesAlongAndWraps) {
     Form f;
     installEnterChain({f.txtA, f.txtB, f.txtC});
