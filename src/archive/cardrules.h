@@ -3,6 +3,7 @@
 #include <QString>
 #include <optional>
 
+#include "archive/cardfile.h"
 #include "archive/records.h"
 
 // What every card editor of an archive file does the same way: where the
@@ -45,40 +46,18 @@ SaveCheck<FieldEnum> missingField(FieldEnum field, const QString& what) {
     return {field, SaveCheck<FieldEnum>::Kind::Warning, missingFieldMessage(what)};
 }
 
-// Messages of saving, navigating and duplicating.
-QString accessFailureMessage();
-inline const QString kInserted =
-    QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
-inline const QString kUpdated =
-    QStringLiteral("Le modifiche apportate alla scheda corrente sono state salvate in archivio.");
-inline const QString kEmptyArchive = QStringLiteral("L'archivio non contiene nessuna scheda.");
-inline const QString kDuplicateNeedsStoredCard = QStringLiteral(
-    "Attenzione: la duplicazione di una scheda pu\u00F2 avvenire soltanto dopo che questa \u00E8 "
-    "stata inserita "
-    "in archivio.");
-QString duplicatedMessage();
-
-// The position a save writes to: the stored card's position, or nothing for
-// a new card (which is appended).
-std::optional<qint64> storedPosition(const QString& posizione);
-
-enum class Move { First, Previous, Next, Last };
-
-struct Step {
-    enum class Kind {
-        Nothing,           // at an end of the file: no change, no message
-        Load,              // show the record at `position`
-        EmptyArchive,      // say the archive is empty
-        EmptyArchiveClear  // the same, and empty lblPosizione first
-    };
-    Kind kind = Kind::Nothing;
-    qint64 position = 0;
-    bool operator==(const Step&) const = default;
-};
-
-// Where a navigation button leads from the card at `posizione` in a file of
-// `count` records.
-Step decideMove(Move move, const QString& posizione, qint64 count);
+// Messages of saving, navigating and duplicating, the saved position and
+// the navigation decision: the same for every card editor.
+using vt::card::accessFailureMessage;
+using vt::card::decideMove;
+using vt::card::duplicatedMessage;
+using vt::card::kDuplicateNeedsStoredCard;
+using vt::card::kEmptyArchive;
+using vt::card::kInserted;
+using vt::card::kUpdated;
+using vt::card::Move;
+using vt::card::Step;
+using vt::card::storedPosition;
 
 // The fiscal code field after a key release: trimmed and upper-cased.
 QString fiscalCodeAfterKey(const QString& text);

@@ -52,7 +52,6 @@ void unselectKeepingText(QComboBox* province) {
 TfrmClienti::TfrmClienti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmClienti>()) {
     ui->setupUi(this);
-    vt::movements::stylePanel(this, ui->panScheda);
     const struct {
         QToolButton* button;
         const char* picture;
@@ -104,8 +103,8 @@ TfrmClienti::TfrmClienti(QWidget* parent)
     vt::installFocusHighlights(this);
     vt::installHoverHints(this, ui->panInfo);
     vt::installEnterChain(chain);
-    vt::installDigitFilter(ui->txtCarta);
-    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installDigitFilter(ui->txtCarta, vt::PasteRule::Unfiltered);
+    vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     keepAs(ui->txtSesso, upperText);
     keepAs(ui->txtCodFisc, codeText);
     keepAs(ui->txtIban, codeText);

@@ -67,7 +67,7 @@ void TfrmTrovaClienti::btnCercaClick() {
         // The filter panel stays, ready for another try.
         ui->lstRecords->clear();
         ui->lblAttendere->setVisible(false);
-        vt::notice(this, vt::clisearch::accessFailureNotice());
+        vt::notice(this, vt::accessFailureMessage());
         return;
     }
     vt::clients::fillListed(ui->lstRecords, std::move(result.lines));

@@ -29,52 +29,9 @@
 
 using namespace vt::card;
 
-// ---- Look -----------------------------------------------------------------
-
-namespace vt::movements {
-
-void stylePanel(QWidget* window, QWidget* panel) {
-    QPalette palette = window->palette();
-    palette.setColor(QPalette::Window, QColor(0xEF, 0xE4, 0xD0));
-    window->setPalette(palette);
-    window->setAutoFillBackground(true);
-    // On the panel, not the window: dialogs owned by the window keep their
-    // own look. No rule sets a text colour, so labels coloured by the
-    // program (the amount caption) keep their colour.
-    panel->setStyleSheet(
-        QStringLiteral(
-            "#%1 { background: #fdf6ea; border: 1px solid #d9b98a; border-radius: 12px; }"
-            "#panComandi { background: qlineargradient(x1:0, y1:0, x2:0, y2:1, stop:0 #fffaf0, "
-            "stop:1 #f1dfbf);"
-            "  border: none; border-bottom: 1px solid #d9b98a; border-top-left-radius: 12px;"
-            "  border-top-right-radius: 12px; }"
-            "QGroupBox { background: #ffffff; border: 1px solid #e3c795; border-radius: 8px; "
-            "margin-top: 12px; }"
-            "QGroupBox::title { subcontrol-origin: margin; left: 14px; padding: 0 6px; color: "
-            "#8a5a2b; }"
-            "QLineEdit { border: 1px solid #c9b28f; border-radius: 3px; padding: 1px 4px; "
-            "background: #ffffff;"
-            "  selection-background-color: #2f6fb0; }"
-            "QLineEdit[readOnly=\"true\"] { background: #f8f2e7; }"
-            "QFrame[objectName^=\"eff\"] { background: #f6b73c; border: none; border-radius: 5px; }"
-            "QToolButton { border: 1px solid transparent; border-radius: 7px; background: "
-            "transparent; }"
-            "QToolButton:hover { background: #fff1cf; border: 1px solid #e3c795; }"
-            "QToolButton:pressed { background: #f3d9a4; }"
-            "#lblPosizione { background: #ffffff; border: 1px solid #c9b28f; border-radius: 5px;"
-            "  font-size: 15pt; font-weight: bold; }"
-            "#lblTitolo { font-size: 15pt; font-weight: bold; }"
-            "#panInfo, #panAnno { background: #fffaf0; border: 1px solid #e3c795; border-radius: "
-            "5px; padding-left: 8px; }")
-            .arg(panel->objectName()));
-}
-
-}  // namespace vt::movements
-
 TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMovimenti>()) {
     ui->setupUi(this);
-    vt::movements::stylePanel(this, ui->panScheda);
     const struct {
         QToolButton* button;
         const char* picture;
@@ -106,7 +63,7 @@ TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         if (chain[i] != ui->txtDataSca) vt::installEnterMovesTo(chain[i], chain[i + 1]);
     vt::installDigitFilter(ui->txtPreavviso);
-    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installAmountFilter(ui->txtImporto);
     for (QWidget* w :
          {static_cast<QWidget*>(ui->txtData), static_cast<QWidget*>(ui->txtDataSca),

@@ -107,14 +107,6 @@ LineMatch findLine(const QString& path, const Listed& listed, LastColumn last) {
     return match;
 }
 
-QString accessFailureNotice() {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") +
-           QStringLiteral("\n\r\n\r") +
-           QStringLiteral(
-               "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
-               "del programma.");
-}
-
 QString initialCountText() {
     return QStringLiteral("Il presente elenco contiene 0 schede.");
 }

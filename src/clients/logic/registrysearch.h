@@ -69,8 +69,6 @@ struct LineMatch {
 };
 LineMatch findLine(const QString& path, const Listed& listed, LastColumn last);
 
-// The plain notice of a search that could not read the registry.
-QString accessFailureNotice();
 // The count label before a search, and after it.
 QString initialCountText();
 QString countText(qsizetype lines);

@@ -99,6 +99,15 @@ void decode(const MovementRecord& record, qint64 position, CardTexts& card) {
     card.posizione = QString::number(position);
 }
 
+namespace {
+bool isDayCount(const QString& text) {
+    if (text.isEmpty()) return false;
+    for (QChar c : text)
+        if (c < u'0' || c > u'9') return false;
+    return true;
+}
+}  // namespace
+
 std::optional<Check> firstFailingCheck(const CardTexts& card) {
     using F = Check::Field;
     if (vt::trimmed(card.causale).isEmpty())
@@ -111,12 +120,12 @@ std::optional<Check> firstFailingCheck(const CardTexts& card) {
     if (due.isEmpty())
         return warningOn(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
     if (!dateValue(due)) return Check{F::DataSca, Check::Kind::Notice, invalidDateMessage(due)};
-    if (vt::trimmed(card.preavviso).isEmpty())
-        return warningOn(
-            F::Preavviso,
-            QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
-    if (vt::trimmed(card.pagatore).isEmpty())
-        return warningOn(F::Pagatore, QStringLiteral("il nome del pagatore."));
+    // The due list reads the notice as a number of days: a notice that is
+    // not all digits (pasted text) would silently end that list.
+    if (!isDayCount(vt::trimmed(card.preavviso)))
+        return warningOn(F::Preavviso,
+                         QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
+    if (vt::trimmed(card.pagatore).isEmpty()) return warningOn(F::Pagatore, QStringLiteral("il nome del pagatore."));
     if (vt::trimmed(card.beneficiario).isEmpty())
         return warningOn(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
     return std::nullopt;

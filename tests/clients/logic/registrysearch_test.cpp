@@ -241,13 +241,9 @@ TEST(Roles, MarkersAndTheFieldsEachRoleFills) {
     EXPECT_EQ(p[4].field, cli::Email);
 }
 
-TEST(Texts, CountsAndNotice) {
+TEST(Texts, Counts) {
     EXPECT_EQ(initialCountText(), "Il presente elenco contiene 0 schede.");
     EXPECT_EQ(countText(3), "Il presente riepilogo contiene 3 schede.");
-    EXPECT_EQ(accessFailureNotice(),
-              "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-              "possedere i "
-              "privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 }  // namespace
