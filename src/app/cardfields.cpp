@@ -50,12 +50,7 @@ public:
 
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyRelease) return false;
-        const QString text = rule_(field_->text());
-        if (field_->text() != text) {
-            const int caret = field_->cursorPosition();
-            field_->setText(text);
-            field_->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-        }
+        replaceKeepingCaret(field_, rule_(field_->text()));
         return false;
     }
 
@@ -81,6 +76,13 @@ private:
 };
 
 }  // namespace
+
+void replaceKeepingCaret(QLineEdit* field, const QString& text) {
+    if (field->text() == text) return;
+    const int caret = field->cursorPosition();
+    field->setText(text);
+    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
+}
 
 void installTypingLimit(QLineEdit* field, int limit) {
     field->installEventFilter(new TypingLimit(field, limit));

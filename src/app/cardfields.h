@@ -10,6 +10,9 @@ namespace vt {
 
 // Field behaviours the card editors share.
 
+// Replaces a field's text without moving the caret more than needed.
+void replaceKeepingCaret(QLineEdit* field, const QString& text);
+
 // The keyboard may bring at most `limit` characters into the field, while
 // the program may put in more (a record field can hold more than may be
 // typed). Pasting is bound the same way.

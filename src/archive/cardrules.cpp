@@ -4,7 +4,7 @@
 
 #include "archive/codec.h"
 
-namespace vt::cards {
+namespace vt::card {
 
 QString signedAmount(const QString& amount, bool incoming) {
     return (incoming ? QStringLiteral("+") : QStringLiteral("-")) + vt::trimmed(amount);
@@ -39,4 +39,4 @@ std::optional<QString> mailTarget(const QString& email) {
     return QStringLiteral("\"mailto:") + address + QStringLiteral("\"");
 }
 
-}  // namespace vt::cards
+}  // namespace vt::card

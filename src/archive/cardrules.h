@@ -10,7 +10,7 @@
 // navigation buttons lead, where a save writes, the direction of the radio
 // pair, the shape of a failing save check and the messages of saving,
 // browsing and duplicating.
-namespace vt::cards {
+namespace vt::card {
 
 // Captions of the amount field, black for an incoming amount and red for
 // an outgoing one.
@@ -46,19 +46,6 @@ SaveCheck<FieldEnum> missingField(FieldEnum field, const QString& what) {
     return {field, SaveCheck<FieldEnum>::Kind::Warning, missingFieldMessage(what)};
 }
 
-// Messages of saving, navigating and duplicating, the saved position and
-// the navigation decision: the same for every card editor.
-using vt::card::accessFailureMessage;
-using vt::card::decideMove;
-using vt::card::duplicatedMessage;
-using vt::card::kDuplicateNeedsStoredCard;
-using vt::card::kEmptyArchive;
-using vt::card::kInserted;
-using vt::card::kUpdated;
-using vt::card::Move;
-using vt::card::Step;
-using vt::card::storedPosition;
-
 // The fiscal code field after a key release: trimmed and upper-cased.
 QString fiscalCodeAfterKey(const QString& text);
 // The e-mail field after a key release: trimmed.
@@ -67,4 +54,4 @@ QString emailAfterKey(const QString& text);
 // address is blank.
 std::optional<QString> mailTarget(const QString& email);
 
-}  // namespace vt::cards
+}  // namespace vt::card

@@ -3,7 +3,7 @@
 #include <QShowEvent>
 
 #include "app/Guida.h"
-#include "app/cardcommands.h"
+#include "app/cardactions.h"
 #include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
@@ -16,10 +16,12 @@
 #include "causali/logic/helppages.h"
 #include "causali/logic/listcausali.h"
 #include "checks/checkwindows.h"
+#include "clients/TrovaClienti.h"
+#include "clients/logic/registrysearch.h"
 #include "ui_Causali.h"
 
 using namespace vt::causali;
-using vt::cards::Move;
+using vt::card::Move;
 
 namespace {
 // The record holds 250 characters of payment method; the keyboard may
@@ -53,10 +55,10 @@ TfrmCausali::TfrmCausali(QWidget* parent)
                            ui->txtEmail, ui->txtPagamento, ui->txtBeneficiario, ui->txtRecapitoBen,
                            ui->txtNote, ui->txtTariffa});
     vt::installAmountFilter(ui->txtImporto);
-    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
-    vt::installAfterKeyRelease(ui->txtCodFisc, vt::cards::fiscalCodeAfterKey);
-    vt::installAfterKeyRelease(ui->txtEmail, vt::cards::emailAfterKey);
+    vt::installAfterKeyRelease(ui->txtCodFisc, vt::card::fiscalCodeAfterKey);
+    vt::installAfterKeyRelease(ui->txtEmail, vt::card::emailAfterKey);
     vt::installOnLeave(ui->txtImporto, [this] { txtImportoExit(); });
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmCausali::cmdNuovoClick);
@@ -134,7 +136,7 @@ void TfrmCausali::loadRecord(const vt::CausaleRecord& record, qint64 position) {
 }
 
 void TfrmCausali::showDirection(bool incoming) {
-    vt::cardui::showAmountCaption(ui->lblImporto, incoming);
+    vt::card::showAmountCaption(ui->lblImporto, incoming);
 }
 
 void TfrmCausali::clearCard() {
@@ -188,27 +190,32 @@ void TfrmCausali::cmdSalvaClick() {
     btnCentsClick();
     const CardTexts card = cardTexts();
     if (const auto failed = firstFailingCheck(card)) {
-        vt::cardui::reportCheck(this, *failed, fieldWidget(failed->field));
+        vt::card::reportCheck(this, *failed, fieldWidget(failed->field));
         return;
     }
-    vt::cardui::storeCard(this, vt::CausaliFile(vt::causaliFilePath()), encode(card), ui->lblPosizione);
+    vt::card::save(this, vt::CausaliFile(vt::causaliFilePath()).raw(), encode(card).bytes(),
+                   ui->lblPosizione);
 }
 
 void TfrmCausali::cmdDuplicaClick() {
     CardTexts card = cardTexts();
     if (!duplicate(card)) {
-        vt::warning(this, vt::cards::kDuplicateNeedsStoredCard);
+        vt::warning(this, vt::card::kDuplicateNeedsStoredCard);
         return;
     }
     setCardTexts(card);
-    if (!vt::cardui::touchForDuplicate(this, vt::CausaliFile(vt::causaliFilePath()))) return;
+    if (!vt::card::reachable(this, vt::CausaliFile(vt::causaliFilePath()).raw(),
+                             vt::MessageKind::Warning))
+        return;
     ui->txtCausale->setFocus(Qt::OtherFocusReason);
-    vt::information(this, vt::cards::duplicatedMessage());
+    vt::information(this, vt::card::duplicatedMessage());
 }
 
 void TfrmCausali::navigate(Move move) {
-    vt::cardui::navigateCard(this, vt::CausaliFile(vt::causaliFilePath()), ui->lblPosizione, move,
-                             [this](const vt::CausaleRecord& record, qint64 at) { loadRecord(record, at); });
+    vt::card::browse(this, vt::CausaliFile(vt::causaliFilePath()).raw(), move, ui->lblPosizione,
+                     [this](QByteArray bytes, qint64 at) {
+                         loadRecord(vt::CausaleRecord(std::move(bytes)), at);
+                     });
 }
 
 void TfrmCausali::cmdPrimoClick() {
@@ -256,10 +263,17 @@ void TfrmCausali::chkIvaClick() {
 }
 
 void TfrmCausali::sndEmailClick() {
-    vt::cardui::sendMail(this, ui->txtEmail, kEmailMissing);
+    vt::card::sendMail(this, ui->txtEmail, kEmailMissing);
 }
 
-// The registry picker fills payer or beneficiary; it is wired where the
-// registry's windows are built.
-void TfrmCausali::impPagatoreClick() {}
-void TfrmCausali::impBeneficiarioClick() {}
+// The registry picker fills the payer's or the beneficiary's fields.
+void TfrmCausali::impPagatoreClick() {
+    vt::openDialog<TfrmTrovaClienti>(this, [](TfrmTrovaClienti& d) {
+        d.setMemory(vt::clisearch::markerOf(vt::clisearch::Role::CausaliPagatore));
+    });
+}
+void TfrmCausali::impBeneficiarioClick() {
+    vt::openDialog<TfrmTrovaClienti>(this, [](TfrmTrovaClienti& d) {
+        d.setMemory(vt::clisearch::markerOf(vt::clisearch::Role::CausaliBeneficiario));
+    });
+}

@@ -54,7 +54,7 @@ private:
     void sndEmailClick();
 
     void clearCard();
-    void navigate(vt::cards::Move move);
+    void navigate(vt::card::Move move);
     void showDirection(bool incoming);
     QWidget* fieldWidget(vt::causali::CheckField field) const;
 

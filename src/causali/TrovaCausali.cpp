@@ -19,8 +19,10 @@ TfrmTrovaCausali::TfrmTrovaCausali(QWidget* owner)
     for (QPushButton* b : {ui->btnTrova, ui->btnStampa, ui->btnChiudi}) b->setAutoDefault(false);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmTrovaCausali::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmTrovaCausali::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this,
-            &TfrmTrovaCausali::lstRecordsDblClick);
+    vt::onRecordListDoubleClick(ui->lstRecords,
+                                [this](const std::optional<vt::list::ListLine>& selected) {
+                                    lstRecordsDblClick(selected);
+                                });
 }
 
 TfrmTrovaCausali::~TfrmTrovaCausali() = default;
@@ -46,10 +48,9 @@ void TfrmTrovaCausali::FormShow() {
     ui->txtTrova->setFocus();
 }
 
-void TfrmTrovaCausali::lstRecordsDblClick() {
-    QListWidgetItem* selected = ui->lstRecords->currentItem();
-    if (selected && selected->isSelected()) {
-        const auto match = vt::causlist::findLine(vt::causaliFilePath(), selected->text());
+void TfrmTrovaCausali::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {
+    if (selected) {
+        const auto match = vt::causlist::findLine(vt::causaliFilePath(), *selected);
         const QString memory = vt::trimmed(ui->lblMemory->text());
         if (match.record && memory == vt::causlist::kIntoCausaleCard) {
             auto* card = qobject_cast<TfrmCausali*>(parentWidget());

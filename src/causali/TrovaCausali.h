@@ -2,9 +2,11 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 #include "app/windows.h"
 #include "archive/records.h"
+#include "output/logic/listlogic.h"
 
 namespace Ui {
 class TfrmTrovaCausali;
@@ -36,7 +38,7 @@ protected:
 
 private:
     void FormShow();
-    void lstRecordsDblClick();
+    void lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected);
     void btnStampaClick();
     void closeWindow();
 

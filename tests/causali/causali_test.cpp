@@ -396,19 +396,15 @@ TEST_F(CausaleCard, HoverHintsAndCommandWindows) {
     } cases[] = {{"cmdTrova", "TfrmTrovaCausali"},
                  {"cmdStampa", "TfrmStampaCausale"},
                  {"cmdEsporta", "TfrmExpCausali"},
-                 {"cmdGuida", "TfrmGuida"}};
+                 {"cmdGuida", "TfrmGuida"},
+                 {"impPagatore", "TfrmTrovaClienti"},
+                 {"impBeneficiario", "TfrmTrovaClienti"}};
     for (const auto& c : cases) {
         desktop.dialogs().scripts.push_back([](QDialog&) { return int(QDialog::Rejected); });
         button(c.button)->click();
         ASSERT_FALSE(desktop.dialogs().opened.isEmpty());
         EXPECT_EQ(desktop.dialogs().opened.last(), QLatin1String(c.window)) << c.button;
     }
-    // The registry picker is wired with the registry's windows.
-    const qsizetype opened = desktop.dialogs().opened.size();
-    button("impPagatore")->click();
-    button("impBeneficiario")->click();
-    EXPECT_EQ(desktop.dialogs().opened.size(), opened);
-
     button("cmdEsci")->click();
     EXPECT_FALSE(card.isVisible());
     EXPECT_TRUE(menu.isVisible());

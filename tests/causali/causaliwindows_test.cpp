@@ -297,5 +297,66 @@ TEST_F(CausaliWindows, ExportShowsEveryRecordAndWritesCausaliXls) {
     EXPECT_LT(file.indexOf("Luce"), file.indexOf("Verdi"));
 }
 
+// The payer and beneficiary buttons open the registry picker in their roles;
+// a pick fills only that party's fields of the causale card.
+TEST_F(CausaliWindows, RegistryPicksFillThePayerOrTheBeneficiaryOfTheCausale) {
+    ClientRecord person;
+    person.setText(cli::Cliente, QStringLiteral("Rossi Mario"));
+    person.setText(cli::Recapito, QStringLiteral("Via Roma 1"));
+    person.setText(cli::CodFisc, QStringLiteral("RSSMRA80A01F205X"));
+    person.setText(cli::PartitaIva, QStringLiteral("00743110157"));
+    person.setText(cli::Email, QStringLiteral("m@r.it"));
+    person.setText(cli::Note, QStringLiteral("non copiata"));
+    ASSERT_TRUE(ClientFile(clientiFilePath()).append(person).ok());
+    card.show();
+    const std::pair<const char*, const char*> before[] = {
+        {"txtCausale", "Affitto"},
+        {"txtPagatore", "vecchio"},
+        {"txtRecapitoPag", "vecchio"},
+        {"txtCodFisc", "VECCHIO"},
+        {"txtPartitaIva", "111"},
+        {"txtEmail", "old@x.it"},
+        {"txtBeneficiario", "vecchio"},
+        {"txtRecapitoBen", "vecchio"},
+        {"txtNote", "nota"},
+    };
+    for (const auto& [name, value] : before)
+        child<QLineEdit>(card, QLatin1String(name))->setText(QLatin1String(value));
+    auto pick = [&](const char* button) {
+        QString memory;
+        desktop.dialogs().scripts.push_back([&memory](QDialog& d) {
+            memory = child<QLabel>(d, QStringLiteral("lblMemory"))->text();
+            child<QPushButton>(d, QStringLiteral("btnCerca"))->click();
+            auto* list = child<QListWidget>(d, QStringLiteral("lstRecords"));
+            EXPECT_EQ(list->count(), 1);
+            list->setCurrentRow(0);
+            emit list->itemDoubleClicked(list->item(0));
+            EXPECT_FALSE(d.isVisible());
+            return 0;
+        });
+        child<QToolButton>(card, QLatin1String(button))->click();
+        EXPECT_TRUE(desktop.dialogs().scripts.empty());
+        return memory;
+    };
+
+    EXPECT_EQ(pick("impBeneficiario"), QStringLiteral("causali_beneficiario"));
+    EXPECT_EQ(text(card, "txtBeneficiario"), QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(text(card, "txtRecapitoBen"), QStringLiteral("Via Roma 1"));
+    EXPECT_EQ(text(card, "txtPagatore"), QStringLiteral("vecchio"));
+    EXPECT_EQ(text(card, "txtCodFisc"), QStringLiteral("VECCHIO"));
+    EXPECT_EQ(text(card, "txtEmail"), QStringLiteral("old@x.it"));
+
+    EXPECT_EQ(pick("impPagatore"), QStringLiteral("causali_pagatore"));
+    EXPECT_EQ(text(card, "txtPagatore"), QStringLiteral("Rossi Mario"));
+    EXPECT_EQ(text(card, "txtRecapitoPag"), QStringLiteral("Via Roma 1"));
+    EXPECT_EQ(text(card, "txtCodFisc"), QStringLiteral("RSSMRA80A01F205X"));
+    EXPECT_EQ(text(card, "txtPartitaIva"), QStringLiteral("00743110157"));
+    EXPECT_EQ(text(card, "txtEmail"), QStringLiteral("m@r.it"));
+    EXPECT_EQ(text(card, "txtCausale"), QStringLiteral("Affitto"));
+    EXPECT_EQ(text(card, "txtNote"), QStringLiteral("nota"));
+    EXPECT_EQ(child<QLabel>(card, QStringLiteral("lblPosizione"))->text(), QString());
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
 }  // namespace
 }  // namespace vt

@@ -64,7 +64,7 @@ CardTexts clearedCard() {
 CausaleRecord encode(const CardTexts& card) {
     CausaleRecord record;
     for (const auto& b : kBindings) record.setText(b.field, card.*b.member);
-    record.setText(cau::ImportoSegnato, cards::signedAmount(card.importo, card.incoming));
+    record.setText(cau::ImportoSegnato, card::signedAmount(card.importo, card.incoming));
     record.setFlag(cau::Entrata, card.incoming);
     record.setFlag(cau::Uscita, !card.incoming);
     return record;
@@ -72,19 +72,19 @@ CausaleRecord encode(const CardTexts& card) {
 
 void decode(const CausaleRecord& record, qint64 position, CardTexts& card) {
     for (const auto& b : kBindings) card.*b.member = record.text(b.field);
-    card.incoming = cards::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita),
-                                             card.incoming);
+    card.incoming =
+        card::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita), card.incoming);
     card.posizione = QString::number(position);
 }
 
 std::optional<Check> firstFailingCheck(const CardTexts& card) {
     using F = CheckField;
     if (vt::trimmed(card.causale).isEmpty())
-        return cards::missingField(F::Causale, QStringLiteral("la causale del pagamento."));
+        return card::missingField(F::Causale, QStringLiteral("la causale del pagamento."));
     if (vt::trimmed(card.pagatore).isEmpty())
-        return cards::missingField(F::Pagatore, QStringLiteral("il nome del pagatore."));
+        return card::missingField(F::Pagatore, QStringLiteral("il nome del pagatore."));
     if (vt::trimmed(card.beneficiario).isEmpty())
-        return cards::missingField(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
+        return card::missingField(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
     return std::nullopt;
 }
 
@@ -96,8 +96,8 @@ bool duplicate(CardTexts& card) {
 
 void importInto(const CausaleRecord& record, card::CardTexts& movement) {
     for (const auto& b : kIntoMovement) movement.*b.member = record.text(b.field);
-    movement.incoming = cards::incomingFromFlags(record.flag(cau::Entrata),
-                                                 record.flag(cau::Uscita), movement.incoming);
+    movement.incoming = card::incomingFromFlags(record.flag(cau::Entrata), record.flag(cau::Uscita),
+                                                movement.incoming);
 }
 
 }  // namespace vt::causali

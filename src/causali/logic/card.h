@@ -38,7 +38,7 @@ void decode(const CausaleRecord& record, qint64 position, CardTexts& card);
 
 // Payer and beneficiary are both required, whatever the direction.
 enum class CheckField { Causale, Pagatore, Beneficiario };
-using Check = cards::SaveCheck<CheckField>;
+using Check = card::SaveCheck<CheckField>;
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
 // A stored card becomes a new one holding the same data. False, and nothing

@@ -1,9 +1,8 @@
 #include "causali/logic/exportcausali.h"
 
-#include "output/logic/exportrows.h"
-
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/exportrows.h"
 
 namespace vt::expcau {
 

@@ -2,7 +2,7 @@
 
 #include "archive/codec.h"
 #include "archive/recordfile.h"
-#include "output/logic/listlogic.h"
+#include "output/logic/listedrecord.h"
 
 namespace vt::causlist {
 
@@ -26,27 +26,22 @@ bool listed(QByteArrayView record) {
            !readField(record, cau::kFields[cau::Causale]).isEmpty();
 }
 
-QStringList lines(const QString& path) {
-    QStringList out;
-    const CausaliFile file(path);
-    (void)file.scan([&](qint64, QByteArrayView record) {
-        if (listed(record)) out.append(causaleLine(record));
-        return true;
-    });
-    return out;
+list::ListLines lines(const QString& path) {
+    return list::collectLines(
+               CausaliFile(path).raw(),
+               [](QByteArrayView record) {
+                   return listed(record) ? list::Selection::List : list::Selection::Skip;
+               },
+               &causaleLine)
+        .lines;
 }
 
-LineMatch findLine(const QString& path, const QString& line) {
+LineMatch findLine(const QString& path, const list::ListLine& line) {
+    const list::ListedRecord found =
+        list::findListedRecord(CausaliFile(path).raw(), line, &causaleLine);
     LineMatch match;
-    const QString wanted = vt::trimmed(line);
-    const CausaliFile file(path);
-    (void)file.scan([&](qint64 position, QByteArrayView record) {
-        if (vt::trimmed(causaleLine(record)) == wanted) {
-            match.record = CausaleRecord(QByteArray(record.data(), record.size()));
-            match.position = position;
-        }
-        return true;
-    });
+    if (found.record) match.record = CausaleRecord(*found.record);
+    match.position = found.position;
     return match;
 }
 

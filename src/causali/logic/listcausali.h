@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "archive/records.h"
+#include "output/logic/listlogic.h"
 
 namespace vt::causlist {
 
@@ -16,18 +17,19 @@ QString causaleLine(QByteArrayView record);
 // Whether a record is listed: its causale is not blank.
 bool listed(QByteArrayView record);
 
-// The lines of every listed causale of the file, in file order. A missing
-// file is created empty; a read that fails ends the list silently, keeping
-// the lines read until then.
-QStringList lines(const QString& path);
+// The lines of every listed causale of the file, in file order, each with
+// its record's position. A missing file is created empty; a read that fails
+// ends the list silently, keeping the lines read until then.
+list::ListLines lines(const QString& path);
 
-// The record behind a list line: every record of the file whose line,
-// trimmed, equals `line`, trimmed; the last one in file order wins.
+// The record behind a list line: the record at the line's position while it
+// still composes the same line, else the last record in file order whose
+// line equals it (both trimmed).
 struct LineMatch {
     std::optional<CausaleRecord> record;
     qint64 position = 0;
 };
-LineMatch findLine(const QString& path, const QString& line);
+LineMatch findLine(const QString& path, const list::ListLine& line);
 
 // Where a double-click sends the chosen causale.
 inline const QString kIntoCausaleCard = QStringLiteral("causali");

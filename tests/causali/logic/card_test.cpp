@@ -217,7 +217,7 @@ protected:
     void store(const CausaleRecord& r) { ASSERT_TRUE(CausaliFile(path).append(r).ok()); }
 };
 
-TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndFindsTheLastEqualLine) {
+TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndEachEqualLineFindsItsOwnRecord) {
     store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"),
                   QStringLiteral("1,00"), true));
     store(causale(QStringLiteral("   "), QStringLiteral("P"), QStringLiteral("B"),
@@ -227,15 +227,27 @@ TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndFindsTheLastEqualLine) {
     store(twin);
     twin.setText(cau::Note, QStringLiteral("later"));
     store(twin);
-    const QStringList lines = causlist::lines(path);
+    const list::ListLines lines = causlist::lines(path);
     ASSERT_EQ(lines.size(), 3);
-    EXPECT_TRUE(lines[0].startsWith(QStringLiteral("Luce")));
-    const auto match =
-        causlist::findLine(path, QStringLiteral("  ") + lines[2] + QStringLiteral("  "));
-    ASSERT_TRUE(match.record);
-    EXPECT_EQ(match.position, 4);
-    EXPECT_EQ(match.record->text(cau::Note), QStringLiteral("later"));
-    EXPECT_FALSE(causlist::findLine(path, QStringLiteral("nessuna")).record);
+    EXPECT_TRUE(lines[0].text.startsWith(QStringLiteral("Luce")));
+    EXPECT_EQ(lines[0].position, 1);
+    ASSERT_EQ(lines[1].text, lines[2].text);
+    // Two equal lines: each leads to its own record.
+    const auto first = causlist::findLine(path, lines[1]);
+    ASSERT_TRUE(first.record);
+    EXPECT_EQ(first.position, 3);
+    EXPECT_EQ(first.record->text(cau::Note), QString());
+    const auto second = causlist::findLine(path, lines[2]);
+    ASSERT_TRUE(second.record);
+    EXPECT_EQ(second.position, 4);
+    EXPECT_EQ(second.record->text(cau::Note), QStringLiteral("later"));
+    // A line without a position (or whose record changed) is looked up by
+    // its text, trimmed: the last equal line in file order wins.
+    const auto byText =
+        causlist::findLine(path, {QStringLiteral("  ") + lines[1].text + QStringLiteral("  "), 0});
+    ASSERT_TRUE(byText.record);
+    EXPECT_EQ(byText.position, 4);
+    EXPECT_FALSE(causlist::findLine(path, {QStringLiteral("nessuna"), 0}).record);
 }
 
 TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
@@ -260,8 +272,7 @@ TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
 TEST_F(CausaliFileTest, GarbageLengthBytesAreReadWithinTheirFields) {
     QByteArray garbage(1628, '\xFF');
     ASSERT_TRUE(CausaliFile(path).raw().append(garbage).ok());
-    const QStringList lines = causlist::lines(path);
-    ASSERT_EQ(lines.size(), 1);
+    ASSERT_EQ(causlist::lines(path).size(), 1);
     EXPECT_EQ(expcau::rows(path).rows.value(0).size(), 15);
     CardTexts c = clearedCard();
     decode(CausaleRecord(garbage), 1, c);
