@@ -14,11 +14,13 @@ exporting::Definition makeDefinition() {
     d.fileName = QStringLiteral("Causali.xls");
     d.sheetName = QStringLiteral("Riepilogo causali movimenti");
     d.kind = exporting::Kind::Archive;
+    // The amount is a value; every other column is text, so that codes such
+    // as a VAT number keep their leading zeros.
     d.columns = {
         {QStringLiteral("Tipo movimento"), 150},
         {QStringLiteral("Causale"), 300},
         {QStringLiteral("Promemoria"), 300},
-        {QStringLiteral("Importo in euro"), 150},
+        {.header = QStringLiteral("Importo in euro"), .width = 150, .kind = sheet::CellKind::Value},
         {QStringLiteral("Pagatore"), 250},
         {QStringLiteral("Recapito"), 250},
         {QStringLiteral("Codice fiscale"), 200},
