@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "archive/recordfile.h"
+#include "causali/Causali.h"
 #include "movements/Movimenti.h"
 #include "support/uifakes.h"
 
@@ -302,10 +303,78 @@ TEST_F(MovementPick, ADoubleClickOnNothingJustCloses) {
         list->setCurrentItem(nullptr);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                            QPoint(5, list->viewport()->height() - 5));
-        child<QPushButton>(d, "btnChiudi")->click();
+        EXPECT_FALSE(d.isVisible());
     });
     child<QToolButton>(card, "impPagatore")->click();
     EXPECT_EQ(text("txtPagatore"), "vecchio pagatore");
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+// The causale card is reached as a screen window by its class, and its
+// payer and beneficiary fields by their names.
+class CausalePick : public Picker {
+protected:
+    TfrmCausali card;
+    const std::pair<const char*, const char*> before[10] = {
+        {"txtPagatore", "vecchio pagatore"},
+        {"txtRecapitoPag", "vecchio"},
+        {"txtCodFisc", "VECCHIO"},
+        {"txtPartitaIva", "111"},
+        {"txtEmail", "old@x.it"},
+        {"txtBeneficiario", "vecchio beneficiario"},
+        {"txtRecapitoBen", "vecchio recapito"},
+        {"txtCategoria", "Fornitori"},
+        {"txtPagamento", "Bonifico"},
+        {"txtTariffa", "Mensile"},
+    };
+    void SetUp() override {
+        screens::add(&card);
+        for (const auto& [name, text] : before) {
+            auto* field = card.findChild<QLineEdit*>(QString::fromLatin1(name));
+            if (!field) {
+                field = new QLineEdit(&card);
+                field->setObjectName(QString::fromLatin1(name));
+            }
+            field->setText(QString::fromLatin1(text));
+        }
+    }
+    QString text(const char* name) { return child<QLineEdit>(card, name)->text(); }
+    // Every field of the card that the role leaves as it was.
+    void expectKeptBut(const QStringList& filled) {
+        for (const auto& [name, was] : before) {
+            if (filled.contains(QString::fromLatin1(name))) continue;
+            EXPECT_EQ(text(name), QString::fromLatin1(was)) << name;
+        }
+    }
+    void pick(const char* marker) {
+        open(
+            [](QDialog& d) {
+                child<QPushButton>(d, "btnCerca")->click();
+                doubleClick(d, 0);
+                EXPECT_FALSE(d.isVisible());
+            },
+            QString::fromLatin1(marker));
+    }
+};
+
+TEST_F(CausalePick, PayerFillsTheFivePayerFields) {
+    add({" Rossi Mario ", "Milano", " Via Roma 1 "});
+    pick("causali_pagatore");
+    EXPECT_EQ(text("txtPagatore"), "Rossi Mario");
+    EXPECT_EQ(text("txtRecapitoPag"), "Via Roma 1");
+    EXPECT_EQ(text("txtCodFisc"), "RSSMRA80A01F205X");
+    EXPECT_EQ(text("txtPartitaIva"), "00743110157");
+    EXPECT_EQ(text("txtEmail"), "m@r.it");
+    expectKeptBut({"txtPagatore", "txtRecapitoPag", "txtCodFisc", "txtPartitaIva", "txtEmail"});
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+TEST_F(CausalePick, BeneficiaryFillsNameAndContactOnly) {
+    add({"Studio Bianchi", "Roma", "06 555"});
+    pick("causali_beneficiario");
+    EXPECT_EQ(text("txtBeneficiario"), "Studio Bianchi");
+    EXPECT_EQ(text("txtRecapitoBen"), "06 555");
+    expectKeptBut({"txtBeneficiario", "txtRecapitoBen"});
 }
 
 }  // namespace
