@@ -602,28 +602,13 @@ QListWidget* listOf(QDialog& d) {
 }
 
 void doubleClickRow(QDialog& d, int row) {
-    QListWidget* list = listOf(d);
-    ASSERT_NE(list, nullptr);
-    list->setCurrentRow(row);
-    list->doItemsLayout();
-    const QRect rect = list->visualItemRect(list->item(row));
-    ASSERT_TRUE(rect.isValid());
-    // The list takes a double-click on the line the button went down on.
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    test::doubleClickRow(listOf(d), row);
 }
 
 class RegistryLists : public Registry {
 protected:
     // Runs `drive` on the next dialog the card opens.
-    void script(const std::function<void(QDialog&)>& drive) {
-        desktop.dialogs().scripts.push_back([drive](QDialog& d) {
-            d.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-            drive(d);
-            return 0;
-        });
-    }
+    void script(const std::function<void(QDialog&)>& drive) { desktop.dialogs().drive(drive); }
     // Searches with no filter and picks the line at `row`.
     void searchAndPick(int row) {
         script([row](QDialog& d) {
