@@ -16,6 +16,10 @@
 #include "archive/codec.h"
 #include "archive/recordfile.h"
 #include "checks/checkwindows.h"
+#include "clients/ExpClienti.h"
+#include "clients/Ricontatta.h"
+#include "clients/SchedaCliente.h"
+#include "clients/TrovaClienti.h"
 #include "clients/logic/helppages.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Movimenti.h"
@@ -286,11 +290,30 @@ void TfrmClienti::btnEmailClick() {
     TMisc::Open(mailTarget(ui->txtEmail->text()));
 }
 
-// ---- Windows of the registry built elsewhere ---------------------------------
+// ---- The registry's lists, printing and export ------------------------------
 
-void TfrmClienti::cmdTrovaClick() {}
-void TfrmClienti::cmdAnteprimaClick() {}
-void TfrmClienti::cmdStampaClick() {}
-void TfrmClienti::cmdPDFClick() {}
-void TfrmClienti::cmdRicontattaClick() {}
-void TfrmClienti::cmdEsportaClick() {}
+void TfrmClienti::cmdTrovaClick() {
+    // A card picked there is loaded here with its position.
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("clienti")); });
+}
+
+// The sheet is filled from the controls: what is printed is what is on
+// screen, saved or not.
+void TfrmClienti::cmdAnteprimaClick() {
+    vt::clients::previewCard(this);
+}
+void TfrmClienti::cmdStampaClick() {
+    vt::clients::printCard(this);
+}
+void TfrmClienti::cmdPDFClick() {
+    vt::clients::pdfCard(this);
+}
+
+void TfrmClienti::cmdRicontattaClick() {
+    vt::openDialog<TfrmRicontatta>(this);
+}
+
+void TfrmClienti::cmdEsportaClick() {
+    vt::openDialog<TfrmExpClienti>(this);
+}
