@@ -32,11 +32,16 @@ void installEnterChain(const QList<QWidget*>& chain, bool wrap = true);
 // Enter in `field` moves the focus to `target` (without pressing it).
 void installEnterMovesTo(QWidget* field, QWidget* target);
 
-// Typed keys only: a field of digits takes 0-9 and the editing and arrow
-// keys; an amount field takes the comma as well. Pasting is not filtered.
-void installDigitFilter(QWidget* field);
-void installAmountFilter(QWidget* field);
+// A field of digits takes 0-9 and the editing and arrow keys; an amount
+// field takes the comma as well. Pasted or dropped text loses every other
+// character before it arrives, so a number, a year or a day read from the
+// field is never corrupted. Fields whose content is only checked, never
+// read as a number (VAT and card numbers, the check windows), pass
+// PasteRule::Unfiltered: there only typed keys are filtered.
+enum class PasteRule { Filtered, Unfiltered };
+void installDigitFilter(QWidget* field, PasteRule paste = PasteRule::Filtered);
+void installAmountFilter(QWidget* field, PasteRule paste = PasteRule::Filtered);
 // Any other set of printable characters.
-void installCharacterFilter(QWidget* field, const QString& allowed);
+void installCharacterFilter(QWidget* field, const QString& allowed, PasteRule paste = PasteRule::Filtered);
 
 }  // namespace vt

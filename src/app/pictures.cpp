@@ -1,5 +1,7 @@
 #include "app/pictures.h"
 
+#include <QApplication>
+#include <QFile>
 #include <QIcon>
 #include <QMouseEvent>
 #include <QPainter>
@@ -20,6 +22,15 @@ void loadPictures() {
     }();
     (void)loaded;
 }
+
+QString themeStyleSheet() {
+    loadPictures();
+    QFile file(QStringLiteral(":/app/theme.qss"));
+    if (!file.open(QIODevice::ReadOnly)) return {};
+    return QString::fromUtf8(file.readAll());
+}
+
+void applyTheme(QApplication& app) { app.setStyleSheet(themeStyleSheet()); }
 
 QIcon icon(const QString& name) {
     loadPictures();

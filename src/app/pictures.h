@@ -4,11 +4,19 @@
 #include <QString>
 #include <QWidget>
 
+class QApplication;
 class QIcon;
 class QSvgRenderer;
 
 namespace vt {
 
+// The program's one look (":/app/theme.qss"), applied to the whole
+// application once at start-up. Screen and dialog windows take it from their
+// base classes; a form opts in to the card panel's look with the dynamic
+// property panel="card" on its panel (see the theme file for the rest).
+void applyTheme(QApplication& app);
+// The theme's text, empty if the resource is missing.
+QString themeStyleSheet();
 // Makes the program's pictures (":/app/...", ":/icons/...") available by
 // path to whatever draws them; called by everything here, and by reports
 // that draw a picture.

@@ -7,6 +7,7 @@
 #include "app/Password.h"
 #include "app/conventions.h"
 #include "app/dailybackup.h"
+#include "app/pictures.h"
 #include "app/windows.h"
 #include "balance/MenuBilancio.h"
 #include "causali/Causali.h"
@@ -21,6 +22,7 @@ namespace vt {
 void prepareApplication(QApplication& app) {
     applyProcessFormats();
     loadItalianTranslations(app);
+    applyTheme(app);
     // The program ends only when told to (main menu closed, login "Esci"),
     // never because its last visible window was hidden.
     QApplication::setQuitOnLastWindowClosed(false);

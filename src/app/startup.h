@@ -6,7 +6,7 @@ class QWidget;
 namespace vt {
 
 // Process-wide settings that must hold before the first window: formats,
-// Italian texts of Qt's own dialogs.
+// Italian texts of Qt's own dialogs, the program's look.
 void prepareApplication(QApplication& app);
 
 // Creates the screen windows in their fixed order and registers them.

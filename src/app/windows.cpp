@@ -3,11 +3,34 @@
 #include <QCloseEvent>
 #include <QGuiApplication>
 #include <QKeyEvent>
+#include <QPushButton>
 #include <QScreen>
 
 namespace vt {
 
-ScreenWindow::ScreenWindow(QWidget* parent) : QWidget(parent) {}
+namespace {
+// Enter or Return on a focused push button presses it, as Space does; in a
+// text field it never presses a button by Qt's default-button rule (the
+// window's Enter chain moves the focus instead). True when the key was one
+// of them and has been dealt with.
+bool handleEnter(QWidget* window, QKeyEvent* event) {
+    if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
+    event->accept();
+    auto* button = qobject_cast<QPushButton*>(window->focusWidget());
+    if (button && button->isEnabled() && button->isVisible() && button->window() == window) button->click();
+    return true;
+}
+
+// Every screen and dialog window takes the program's theme unless its form
+// sets look="own".
+void takeTheme(QWidget* window) { window->setProperty("look", QStringLiteral("theme")); }
+}  // namespace
+
+ScreenWindow::ScreenWindow(QWidget* parent) : QWidget(parent) {
+    // A plain widget subclass paints a style-sheet background only when asked.
+    setAttribute(Qt::WA_StyledBackground);
+    takeTheme(this);
+}
 
 void ScreenWindow::showScreen() {
     // Without a window manager "maximised" is only a wish: take the whole
@@ -15,6 +38,10 @@ void ScreenWindow::showScreen() {
     if (QScreen* screen = this->screen() ? this->screen() : QGuiApplication::primaryScreen())
         setGeometry(screen->availableGeometry());
     showMaximized();
+}
+
+void ScreenWindow::keyPressEvent(QKeyEvent* event) {
+    if (!handleEnter(this, event)) QWidget::keyPressEvent(event);
 }
 
 void ScreenWindow::closeEvent(QCloseEvent* event) {
@@ -27,6 +54,7 @@ void ScreenWindow::closeStep() { screens::backToMainMenu(this); }
 DialogWindow::DialogWindow(QWidget* owner, Centre centre) : QDialog(owner), centre_(centre) {
     setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
+    takeTheme(this);
 }
 
 void DialogWindow::showEvent(QShowEvent* event) {
@@ -53,7 +81,7 @@ void DialogWindow::keyPressEvent(QKeyEvent* event) {
         event->accept();
         return;
     }
-    QDialog::keyPressEvent(event);
+    if (!handleEnter(this, event)) QDialog::keyPressEvent(event);
 }
 
 void DialogWindow::closeFromButton(int result) {

@@ -22,6 +22,8 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    // Enter and Return press a focused push button.
+    void keyPressEvent(QKeyEvent* event) override;
     // Where closing leads. Default: the main menu.
     virtual void closeStep();
 };
@@ -36,7 +38,9 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
-    // Alt+F4 and Escape cannot leave it: only its own buttons do.
+    // Alt+F4 and Escape cannot leave it: only its own buttons do. Enter and
+    // Return press a focused push button and nothing else: in a field they
+    // never press the dialog's default button.
     void closeEvent(QCloseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
     // Lets the window's own buttons close it.

@@ -10,15 +10,6 @@ namespace {
 const QString kBreak = QStringLiteral("\n\r\n\r");
 }  // namespace
 
-QString accessFailureMessage() {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") +
-           kBreak +
-           QStringLiteral(
-               "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
-               "del "
-               "programma.");
-}
-
 QString duplicatedMessage() {
     return QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.") +
            kBreak + QStringLiteral("Al termine premere Salva per inserire la scheda in archivio.");

@@ -8,8 +8,8 @@
 // save writes to, and the messages of saving, browsing and duplicating.
 namespace vt::card {
 
-// Messages of saving, navigating and duplicating.
-QString accessFailureMessage();
+// Messages of saving, navigating and duplicating (an access failure is
+// reported with vt::accessFailureMessage(), archive/recordfile.h).
 inline const QString kInserted =
     QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio.");
 inline const QString kUpdated =

@@ -14,6 +14,12 @@
 
 namespace vt {
 
+QString accessFailureMessage() {
+    return QStringLiteral(
+        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
+}
+
 namespace {
 
 IoFaultHook& faultHook() {

@@ -19,6 +19,10 @@ struct AccessFailure {
     QString reason;
 };
 
+// The words in which the windows report an access failure: the warning, a
+// message paragraph break, and the advice about the program folder's rights.
+QString accessFailureMessage();
+
 // The value of a file action, or the access failure that ended it.
 template <typename T>
 class FileResult {

@@ -2,7 +2,6 @@
 
 #include <charconv>
 #include <cmath>
-#include <cstdio>
 #include <limits>
 #include <string>
 
@@ -52,9 +51,12 @@ double roundTo(double value, int decimals) {
 
 QString plainNumberText(double value) {
     if (value == 0) return QStringLiteral("0");
+    // std::to_chars never consults the C library's locale, which Qt sets
+    // from the environment: the separator is always "." before the swap.
     char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15g", value);
-    QString text = QString::fromLatin1(buffer);
+    const auto [end, ec] = std::to_chars(buffer, buffer + sizeof buffer, value, std::chars_format::general, 15);
+    if (ec != std::errc()) return QStringLiteral("0");
+    QString text = QString::fromLatin1(buffer, end - buffer);
     text.replace(u'.', u',');
     return text;
 }

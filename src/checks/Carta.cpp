@@ -9,7 +9,7 @@ TfrmCarta::TfrmCarta(QWidget* owner)
     : vt::DialogWindow(owner), ui(std::make_unique<Ui::TfrmCarta>()) {
     ui->setupUi(this);
     vt::checks::keepTrimmedUpperCase(ui->txtNumero);
-    vt::installDigitFilter(ui->txtNumero);
+    vt::installDigitFilter(ui->txtNumero, vt::PasteRule::Unfiltered);
     vt::installEnterMovesTo(ui->txtNumero, ui->btnControlla);
     connect(ui->btnControlla, &QPushButton::clicked, this, &TfrmCarta::btnControllaClick);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmCarta::btnChiudiClick);

@@ -8,7 +8,7 @@
 TfrmPartitaIva::TfrmPartitaIva(QWidget* owner)
     : vt::DialogWindow(owner), ui(std::make_unique<Ui::TfrmPartitaIva>()) {
     ui->setupUi(this);
-    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installEnterMovesTo(ui->txtPartitaIva, ui->btnControlla);
     connect(ui->btnControlla, &QPushButton::clicked, this, &TfrmPartitaIva::btnControllaClick);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmPartitaIva::btnChiudiClick);

@@ -10,11 +10,16 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/cardactions.h"
+#include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
 #include "archive/recordfile.h"
 #include "checks/checkwindows.h"
+#include "clients/ExpClienti.h"
+#include "clients/Ricontatta.h"
+#include "clients/SchedaCliente.h"
+#include "clients/TrovaClienti.h"
 #include "clients/logic/helppages.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Movimenti.h"
@@ -24,18 +29,10 @@ using namespace vt::clients;
 
 namespace {
 
-// Replaces a field's text without moving the caret more than needed.
-void replaceKeepingCaret(QLineEdit* field, const QString& text) {
-    if (field->text() == text) return;
-    const int caret = field->cursorPosition();
-    field->setText(text);
-    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-}
-
 // Keeps a field in the form `rule` gives it after every change.
 void keepAs(QLineEdit* field, QString (*rule)(const QString&)) {
     QObject::connect(field, &QLineEdit::textChanged, field, [field, rule](const QString& text) {
-        replaceKeepingCaret(field, rule(text));
+        vt::replaceKeepingCaret(field, rule(text));
     });
 }
 
@@ -52,7 +49,6 @@ void unselectKeepingText(QComboBox* province) {
 TfrmClienti::TfrmClienti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmClienti>()) {
     ui->setupUi(this);
-    vt::movements::stylePanel(this, ui->panScheda);
     const struct {
         QToolButton* button;
         const char* picture;
@@ -97,21 +93,23 @@ TfrmClienti::TfrmClienti(QWidget* parent)
         province->setEditText(QString());
         province->installEventFilter(this);
         connect(province, &QComboBox::editTextChanged, province, [province](const QString& text) {
-            replaceKeepingCaret(province->lineEdit(), codeText(text));
+            vt::replaceKeepingCaret(province->lineEdit(), codeText(text));
         });
     }
 
     vt::installFocusHighlights(this);
     vt::installHoverHints(this, ui->panInfo);
     vt::installEnterChain(chain);
-    vt::installDigitFilter(ui->txtCarta);
-    vt::installDigitFilter(ui->txtPartitaIva);
+    vt::installDigitFilter(ui->txtCarta, vt::PasteRule::Unfiltered);
+    vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     keepAs(ui->txtSesso, upperText);
     keepAs(ui->txtCodFisc, codeText);
     keepAs(ui->txtIban, codeText);
     keepAs(ui->txtEmail, emailText);
     ui->txtEmail->installEventFilter(this);
-    ui->txtCapRes->installEventFilter(this);
+    // The postal code follows the keyboard: what a key typed is upper-cased
+    // when the key comes up.
+    vt::installAfterKeyRelease(ui->txtCapRes, upperText);
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmClienti::cmdNuovoClick);
     connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmClienti::cmdDuplicaClick);
@@ -203,15 +201,11 @@ bool TfrmClienti::eventFilter(QObject* watched, QEvent* event) {
     if (auto* province = qobject_cast<QComboBox*>(watched)) {
         if (event->type() == QEvent::FocusIn) unselectKeepingText(province);
         if (event->type() == QEvent::FocusOut)
-            replaceKeepingCaret(province->lineEdit(), codeText(province->currentText()));
+            vt::replaceKeepingCaret(province->lineEdit(), codeText(province->currentText()));
         return false;
     }
     if (watched == ui->txtEmail && event->type() == QEvent::FocusOut)
-        replaceKeepingCaret(ui->txtEmail, emailText(ui->txtEmail->text()));
-    // The postal code follows the keyboard: what a key typed is upper-cased
-    // when the key comes up.
-    if (watched == ui->txtCapRes && event->type() == QEvent::KeyRelease)
-        replaceKeepingCaret(ui->txtCapRes, upperText(ui->txtCapRes->text()));
+        vt::replaceKeepingCaret(ui->txtEmail, emailText(ui->txtEmail->text()));
     return false;
 }
 
@@ -296,11 +290,30 @@ void TfrmClienti::btnEmailClick() {
     TMisc::Open(mailTarget(ui->txtEmail->text()));
 }
 
-// ---- Windows of the registry built elsewhere ---------------------------------
+// ---- The registry's lists, printing and export ------------------------------
 
-void TfrmClienti::cmdTrovaClick() {}
-void TfrmClienti::cmdAnteprimaClick() {}
-void TfrmClienti::cmdStampaClick() {}
-void TfrmClienti::cmdPDFClick() {}
-void TfrmClienti::cmdRicontattaClick() {}
-void TfrmClienti::cmdEsportaClick() {}
+void TfrmClienti::cmdTrovaClick() {
+    // A card picked there is loaded here with its position.
+    vt::openDialog<TfrmTrovaClienti>(
+        this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("clienti")); });
+}
+
+// The sheet is filled from the controls: what is printed is what is on
+// screen, saved or not.
+void TfrmClienti::cmdAnteprimaClick() {
+    vt::clients::previewCard(this);
+}
+void TfrmClienti::cmdStampaClick() {
+    vt::clients::printCard(this);
+}
+void TfrmClienti::cmdPDFClick() {
+    vt::clients::pdfCard(this);
+}
+
+void TfrmClienti::cmdRicontattaClick() {
+    vt::openDialog<TfrmRicontatta>(this);
+}
+
+void TfrmClienti::cmdEsportaClick() {
+    vt::openDialog<TfrmExpClienti>(this);
+}

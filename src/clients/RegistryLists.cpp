@@ -1,39 +1,11 @@
 #include "clients/RegistryLists.h"
 
 #include <QLineEdit>
-#include <QListWidget>
-#include <algorithm>
 
 #include "app/windows.h"
-#include "output/ListWidgets.h"
-#include "output/logic/listlogic.h"
+#include "clients/Clienti.h"
 
 namespace vt::clients {
-
-namespace {
-constexpr int kPositionRole = Qt::UserRole + 1;
-}
-
-void fillListed(QListWidget* list, QList<clisearch::Listed> lines) {
-    // Sorted here with the list's own order; the list's stable sort then
-    // keeps this order, so each line finds its position again by its row.
-    std::stable_sort(lines.begin(), lines.end(),
-                     [](const clisearch::Listed& a, const clisearch::Listed& b) {
-                         return list::lessAZ(a.line, b.line);
-                     });
-    QStringList texts;
-    texts.reserve(lines.size());
-    for (const auto& l : lines) texts.append(l.line);
-    fillRecordList(list, texts);
-    for (int i = 0; i < list->count() && i < lines.size(); ++i)
-        list->item(i)->setData(kPositionRole, lines[i].position);
-}
-
-std::optional<clisearch::Listed> selectedListed(const QListWidget* list) {
-    const QListWidgetItem* item = list->currentItem();
-    if (!item || !item->isSelected()) return std::nullopt;
-    return clisearch::Listed{item->text(), item->data(kPositionRole).toLongLong()};
-}
 
 namespace {
 const char* windowClassOf(clisearch::Role role) {
@@ -64,12 +36,20 @@ void handOver(clisearch::Role role, const ClientRecord& record, qint64 position,
     QWidget* target = targetOf(role, opener);
     if (!target) return;
     if (role == clisearch::Role::Clienti) {
-        (void)position;
+        if (auto* card = qobject_cast<TfrmClienti*>(target)) card->loadRecord(record, position);
         return;
     }
+    // The movement and causale cards are reached by their field names only.
     for (const clisearch::HandOver& h : clisearch::handOver(role))
         if (auto* field = target->findChild<QLineEdit*>(h.control))
             field->setText(record.text(h.field));
+}
+
+void pickListed(const std::optional<list::ListLine>& selected, clisearch::LastColumn last,
+                clisearch::Role role, QWidget* opener) {
+    if (!selected) return;
+    const clisearch::LineMatch match = clisearch::findLine(clientiFilePath(), *selected, last);
+    if (match.record) handOver(role, *match.record, match.position, opener);
 }
 
 }  // namespace vt::clients

@@ -17,8 +17,10 @@ TfrmRicontatta::TfrmRicontatta(QWidget* owner)
     for (QPushButton* b : {ui->btnTrova, ui->btnStampa, ui->btnChiudi}) b->setAutoDefault(false);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmRicontatta::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmRicontatta::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this,
-            &TfrmRicontatta::lstRecordsDblClick);
+    vt::onRecordListDoubleClick(ui->lstRecords,
+                                [this](const std::optional<vt::list::ListLine>& selected) {
+                                    lstRecordsDblClick(selected);
+                                });
 }
 
 TfrmRicontatta::~TfrmRicontatta() = default;
@@ -33,19 +35,15 @@ void TfrmRicontatta::showEvent(QShowEvent* event) {
 void TfrmRicontatta::FormShow() {
     // A registry that cannot be read shows what was read, without a message.
     vt::clisearch::SearchResult result = vt::clisearch::recontactList(vt::clientiFilePath());
-    vt::clients::fillListed(ui->lstRecords, std::move(result.lines));
+    vt::fillRecordList(ui->lstRecords, std::move(result.lines));
     finder_->reset();
     ui->txtTrova->setFocus();
 }
 
-void TfrmRicontatta::lstRecordsDblClick() {
-    if (const auto listed = vt::clients::selectedListed(ui->lstRecords)) {
-        const vt::clisearch::LineMatch match = vt::clisearch::findLine(
-            vt::clientiFilePath(), *listed, vt::clisearch::LastColumn::Questioni);
-        if (match.record)
-            vt::clients::handOver(vt::clisearch::Role::Clienti, *match.record, match.position,
-                                  parentWidget());
-    }
+void TfrmRicontatta::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {
+    // The flag is not looked at again: the card is loaded as it is now.
+    vt::clients::pickListed(selected, vt::clisearch::LastColumn::Questioni,
+                            vt::clisearch::Role::Clienti, parentWidget());
     closeWindow();
 }
 

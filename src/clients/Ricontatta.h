@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/windows.h"
+#include "output/logic/listlogic.h"
 
 namespace Ui {
 class TfrmRicontatta;
@@ -27,7 +29,7 @@ protected:
 
 private:
     void FormShow();
-    void lstRecordsDblClick();
+    void lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected);
     void btnStampaClick();
     void closeWindow();
 

@@ -28,8 +28,10 @@ TfrmTrovaClienti::TfrmTrovaClienti(QWidget* owner)
     connect(ui->btnAnnulla, &QPushButton::clicked, this, &TfrmTrovaClienti::closeWindow);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmTrovaClienti::closeWindow);
     connect(ui->btnStampa, &QPushButton::clicked, this, &TfrmTrovaClienti::btnStampaClick);
-    connect(ui->lstRecords, &QListWidget::itemDoubleClicked, this,
-            &TfrmTrovaClienti::lstRecordsDblClick);
+    vt::onRecordListDoubleClick(ui->lstRecords,
+                                [this](const std::optional<vt::list::ListLine>& selected) {
+                                    lstRecordsDblClick(selected);
+                                });
 }
 
 TfrmTrovaClienti::~TfrmTrovaClienti() = default;
@@ -67,10 +69,10 @@ void TfrmTrovaClienti::btnCercaClick() {
         // The filter panel stays, ready for another try.
         ui->lstRecords->clear();
         ui->lblAttendere->setVisible(false);
-        vt::notice(this, vt::clisearch::accessFailureNotice());
+        vt::notice(this, vt::accessFailureMessage());
         return;
     }
-    vt::clients::fillListed(ui->lstRecords, std::move(result.lines));
+    vt::fillRecordList(ui->lstRecords, std::move(result.lines));
     ui->lblTrovate->setText(vt::clisearch::countText(ui->lstRecords->count()));
     ui->panContainer->setVisible(true);
     ui->panAvvio->setVisible(false);
@@ -78,15 +80,11 @@ void TfrmTrovaClienti::btnCercaClick() {
     ui->txtTrova->setFocus();
 }
 
-void TfrmTrovaClienti::lstRecordsDblClick() {
-    const vt::clisearch::Role role = vt::clisearch::roleOf(ui->lblMemory->text());
-    if (const auto listed = vt::clients::selectedListed(ui->lstRecords)) {
-        const vt::clisearch::LineMatch match = vt::clisearch::findLine(
-            vt::clientiFilePath(), *listed, vt::clisearch::LastColumn::Note);
-        if (match.record)
-            vt::clients::handOver(role, *match.record, match.position, parentWidget());
-    }
-    // Success or failure, the window closes without a message.
+void TfrmTrovaClienti::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {
+    vt::clients::pickListed(selected, vt::clisearch::LastColumn::Note,
+                            vt::clisearch::roleOf(ui->lblMemory->text()), parentWidget());
+    // A card handed over, no line selected or a registry that cannot be
+    // read: the window closes without a message.
     closeWindow();
 }
 

@@ -1,8 +1,10 @@
 #pragma once
 
 #include <memory>
+#include <optional>
 
 #include "app/windows.h"
+#include "output/logic/listlogic.h"
 
 namespace Ui {
 class TfrmTrovaClienti;
@@ -34,7 +36,7 @@ private:
     void FormShow();
     void btnCercaMouseDown();
     void btnCercaClick();
-    void lstRecordsDblClick();
+    void lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected);
     void btnStampaClick();
     void closeWindow();
 

@@ -22,7 +22,6 @@ const QString kToMainMenu = QStringLiteral("avvio");
 TfrmMenuMovimenti::TfrmMenuMovimenti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMenuMovimenti>()) {
     ui->setupUi(this);
-    vt::movements::stylePanel(this, ui->panMenu);
     ui->imgGuida->setIcon(vt::icon(QStringLiteral("guida")));
     ui->imgEsci->setIcon(vt::icon(QStringLiteral("esci")));
     vt::installDigitFilter(ui->txtAnnoPreventivi);

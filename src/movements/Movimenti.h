@@ -13,11 +13,6 @@ class TfrmMovimenti;
 
 class QLineEdit;
 
-namespace vt::movements {
-// The register's look: a warm panel centred on the window's background.
-void stylePanel(QWidget* window, QWidget* panel);
-}  // namespace vt::movements
-
 class TfrmMovimenti : public vt::ScreenWindow {
     Q_OBJECT
 public:

@@ -76,7 +76,7 @@ void TfrmTrovaMovimenti::btnCercaClick() {
     if (result.failure) {
         // The search panel stays; what was read stays in the hidden list.
         ui->lblAttendere->setVisible(false);
-        vt::notice(this, vt::movsearch::accessFailureNotice());
+        vt::notice(this, vt::accessFailureMessage());
         return;
     }
     ui->lblTrovate->setText(vt::movsearch::countText(ui->lstRecords->count()));

@@ -1,5 +1,7 @@
 #include "stats/MonthlyChart.h"
 
+#include "archive/recordfile.h"
+
 #include "archive/codec.h"
 
 namespace vt {
@@ -45,7 +47,7 @@ void MonthlyChartWindow::prepare() {
         stats::monthlyTotals(hiddenLabel(QStringLiteral("lblFile"))->text(), year, direction_);
     if (!totals) {
         // The chart stays empty; the user learns why.
-        error(this, stats::accessFailureMessage());
+        error(this, vt::accessFailureMessage());
         return;
     }
     for (int m = 0; m < 12; ++m)

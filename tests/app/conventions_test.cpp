@@ -5,12 +5,21 @@
 #include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
+#include <QClipboard>
+#include <QContextMenuEvent>
+#include <QMimeData>
+#include <QRadioButton>
+#include <QStyle>
 #include <QTimer>
+#include <QToolButton>
+#include <QVBoxLayout>
 
 #include "app/conventions.h"
+#include "app/pictures.h"
 #include "app/uiservices.h"
 #include "app/windows.h"
 #include "support/uifakes.h"
@@ -50,17 +59,80 @@ struct Form {
     }
 };
 
-TEST(HoverHints, DesignedTextUntilFirstMoveThenHintThenEmptyOverBackground) {
+// Hints must behave the same whatever the style: Fusion adds hover events of
+// its own, the Windows style does not, and the program's theme turns on
+// hover handling for the widgets it styles.
+struct Look {
+    const char* style;
+    bool themed;
+};
+
+class HoverHints : public ::testing::TestWithParam<Look> {
+protected:
+    QString previousStyle = QApplication::style()->name();
+    void SetUp() override {
+        ASSERT_NE(QApplication::setStyle(QLatin1String(GetParam().style)), nullptr);
+        if (GetParam().themed) applyTheme(*qApp);
+    }
+    void TearDown() override {
+        qApp->setStyleSheet(QString());
+        QApplication::setStyle(previousStyle);
+    }
+};
+
+TEST_P(HoverHints, ControlsShowTheirHintTheBackgroundEmptiesALabelLeavesIt) {
     Form f;
+    auto* picture = new Picture(f.panel);
+    picture->setObjectName(QStringLiteral("imgEsci"));
+    picture->setSource(QStringLiteral(":/icons/esci.svg"));
+    picture->setStatusTip(QStringLiteral("Chiude la finestra."));
+    picture->setGeometry(10, 10, 40, 40);
+    auto* tool = new QToolButton(f.panel);
+    tool->setObjectName(QStringLiteral("cmdSalva"));
+    tool->setStatusTip(QStringLiteral("Salva la scheda."));
+    tool->setGeometry(60, 10, 40, 40);
+    auto* option = new QRadioButton(QStringLiteral("Entrata"), f.panel);
+    option->setObjectName(QStringLiteral("optEntrata"));
+    option->setStatusTip(QStringLiteral("Pagamento in entrata."));
+    option->setGeometry(110, 10, 100, 30);
+    auto* label = new QLabel(QStringLiteral("Causale"), f.panel);
+    label->setObjectName(QStringLiteral("lblCausale"));
+    label->setGeometry(220, 10, 100, 30);
+    // Built after the hints were installed, as some windows add controls
+    // later: install again, as such a window does.
+    installHoverHints(&f.window, f.panInfo);
+    picture->show();
+    tool->show();
+    option->show();
+    label->show();
+
     EXPECT_EQ(f.panInfo->text(), QStringLiteral("Pronto per archiviare una nuova scheda..."));
     QTest::mouseMove(f.cmdGo, QPoint(5, 5));
     EXPECT_EQ(f.panInfo->text(), QStringLiteral("Avvia l'operazione."));
-    QTest::mouseMove(f.panel, QPoint(50, 50));
+    QTest::mouseMove(f.panel, QPoint(300, 80));
     EXPECT_EQ(f.panInfo->text(), QString());
-    QTest::mouseMove(f.cmdGo, QPoint(6, 6));
+    QTest::mouseMove(picture, QPoint(20, 20));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Chiude la finestra."));
+    QTest::mouseMove(picture, QPoint(21, 22));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Chiude la finestra."));
+    QTest::mouseMove(label, QPoint(10, 10));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Chiude la finestra."));
+    QTest::mouseMove(tool, QPoint(20, 20));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Salva la scheda."));
+    QTest::mouseMove(option, QPoint(10, 10));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Pagamento in entrata."));
     QTest::mouseMove(&f.window, QPoint(350, 120));
     EXPECT_EQ(f.panInfo->text(), QString());
+    QTest::mouseMove(f.cmdGo, QPoint(6, 6));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Avvia l'operazione."));
 }
+
+INSTANTIATE_TEST_SUITE_P(Styles, HoverHints,
+                         ::testing::Values(Look{"Fusion", false}, Look{"Windows", false}, Look{"Fusion", true},
+                                           Look{"Windows", true}),
+                         [](const auto& p) {
+                             return std::string(p.param.style) + (p.param.themed ? "Themed" : "Plain");
+                         });
 
 TEST(FocusHighlight, RectangleShowsOnlyWhileFocused) {
     Form f;
@@ -75,6 +147,19 @@ TEST(FocusHighlight, RectangleShowsOnlyWhileFocused) {
     EXPECT_FALSE(f.effA->isVisible());
 }
 
+// A window torn down while a field has the focus may delete the rectangle
+// first; the field losing the focus afterwards must not touch it.
+TEST(FocusHighlight, FieldOutlivingItsRectangleLosesTheFocusSafely) {
+    Form f;
+    f.txtA->setFocus();
+    QApplication::processEvents();
+    ASSERT_TRUE(f.effA->isVisible());
+    delete f.effA;
+    f.txtB->setFocus();
+    QApplication::processEvents();
+    EXPECT_TRUE(f.txtB->hasFocus());
+}
+
 TEST(EnterChain, MovesAlongAndWraps) {
     Form f;
     installEnterChain({f.txtA, f.txtB, f.txtC});
@@ -87,7 +172,18 @@ TEST(EnterChain, MovesAlongAndWraps) {
     EXPECT_TRUE(f.txtA->hasFocus());
 }
 
-TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeysButNotPaste) {
+TEST(EnterChain, TypingInTheFieldReachedReplacesWhatItShowed) {
+    Form f;
+    installEnterChain({f.txtA, f.txtB});
+    f.txtB->setText(QStringLiteral("0,00"));
+    f.txtA->setFocus();
+    QTest::keyClick(f.txtA, Qt::Key_Return);
+    ASSERT_TRUE(f.txtB->hasFocus());
+    QTest::keyClicks(f.txtB, QStringLiteral("450"));
+    EXPECT_EQ(f.txtB->text(), QStringLiteral("450"));
+}
+
+TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeys) {
     Form f;
     installDigitFilter(f.txtA);
     installAmountFilter(f.txtB);
@@ -99,14 +195,182 @@ TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeysButNotPaste) {
     EXPECT_EQ(f.txtA->text(), QStringLiteral("13"));
     QTest::keyClick(f.txtA, Qt::Key_Delete);
     EXPECT_EQ(f.txtA->text(), QStringLiteral("1"));
+    QTest::keyClick(f.txtA, Qt::Key_Home);
+    QTest::keyClick(f.txtA, Qt::Key_2);
+    QTest::keyClick(f.txtA, Qt::Key_End);
+    QTest::keyClick(f.txtA, Qt::Key_3);
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("213"));
     f.txtB->setFocus();
     QTest::keyClicks(f.txtB, QStringLiteral("12,5x "));
     QKeyEvent accented(QEvent::KeyPress, Qt::Key_Egrave, Qt::NoModifier, QStringLiteral("\u00E8"));
     QApplication::sendEvent(f.txtB, &accented);
     EXPECT_EQ(f.txtB->text(), QStringLiteral("12,5"));
-    // Text that arrives otherwise than by typing is not filtered.
-    f.txtA->insert(QStringLiteral("x"));
-    EXPECT_EQ(f.txtA->text(), QStringLiteral("1x"));
+    // Tab still leaves the field.
+    QTest::keyClick(f.txtB, Qt::Key_Tab);
+    EXPECT_FALSE(f.txtB->hasFocus());
+    // The program's own texts are not filtered.
+    f.txtA->setText(QStringLiteral("x1"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("x1"));
+}
+
+enum class PasteWay { CtrlV, ShiftInsert, Menu };
+
+struct PasteCase {
+    const char* name;
+    const char* allowed;  // "digits", "amount"
+    int maxLength;
+    const char* clipboard;
+    const char* expected;
+};
+
+class PastedText : public ::testing::TestWithParam<PasteCase> {};
+
+// Opens the field's context menu and chooses "Incolla".
+void pasteFromMenu(QLineEdit* field) {
+    QContextMenuEvent request(QContextMenuEvent::Mouse, field->rect().center(),
+                              field->mapToGlobal(field->rect().center()));
+    QApplication::sendEvent(field, &request);
+    auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+    ASSERT_NE(menu, nullptr);
+    auto* paste = menu->findChild<QAction*>(QStringLiteral("edit-paste"));
+    ASSERT_NE(paste, nullptr);
+    paste->trigger();
+    menu->close();
+}
+
+// Pasted text keeps only what the field's keys could have typed, however it
+// is pasted (keyboard, context menu).
+TEST_P(PastedText, KeepsOnlyTheAllowedCharacters) {
+    const PasteCase c = GetParam();
+    for (PasteWay way : {PasteWay::CtrlV, PasteWay::ShiftInsert, PasteWay::Menu}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        Form f;
+        if (qstrcmp(c.allowed, "amount") == 0)
+            installAmountFilter(f.txtA);
+        else
+            installDigitFilter(f.txtA);
+        if (c.maxLength) f.txtA->setMaxLength(c.maxLength);
+        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
+        f.txtA->setFocus();
+        if (way == PasteWay::CtrlV) QTest::keyClick(f.txtA, Qt::Key_V, Qt::ControlModifier);
+        if (way == PasteWay::ShiftInsert) QTest::keyClick(f.txtA, Qt::Key_Insert, Qt::ShiftModifier);
+        if (way == PasteWay::Menu) pasteFromMenu(f.txtA);
+        EXPECT_EQ(f.txtA->text(), QString::fromUtf8(c.expected));
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PastedText,
+    ::testing::Values(PasteCase{"notice", "digits", 3, "5g", "5"},
+                      PasteCase{"noticeMixed", "digits", 3, " -1.2 g\u20AC", "12"},
+                      PasteCase{"year", "digits", 4, "ab12", "12"},
+                      PasteCase{"yearInText", "digits", 4, "anno 2026.", "2026"},
+                      PasteCase{"amount", "amount", 0, "\u20AC 1.234,56", "1234,56"},
+                      PasteCase{"amountSigned", "amount", 0, "-80,5 euro", "80,5"}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+// Drags a text over the field and drops it there.
+void dropOn(QLineEdit* field, const QString& text) {
+    QMimeData data;
+    data.setText(text);
+    const QPoint at = field->rect().center();
+    QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &enter);
+    QDragMoveEvent move(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &move);
+    QDropEvent drop(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(field, &drop);
+}
+
+TEST(KeyFilters, ADroppedTextLosesItsForbiddenCharactersToo) {
+    Form f;
+    installDigitFilter(f.txtA);
+    dropOn(f.txtA, QStringLiteral("2x3"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("23"));
+    // Limited to four characters, a dropped "anno 2026" still gives the year.
+    f.txtA->clear();
+    f.txtA->setMaxLength(4);
+    dropOn(f.txtA, QStringLiteral("anno 2026"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("2026"));
+}
+
+TEST(KeyFilters, AnUnfilteredPasteArrivesAsItIs) {
+    Form f;
+    installDigitFilter(f.txtA, PasteRule::Unfiltered);
+    QGuiApplication::clipboard()->setText(QStringLiteral("IT 0123a"));
+    f.txtA->setFocus();
+    QTest::keyClick(f.txtA, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("IT 0123a"));
+    QTest::keyClicks(f.txtA, QStringLiteral("b4"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("IT 0123a4"));
+}
+
+// Enter in a dialog's field never presses its default button; Enter,
+// Return and Space press a focused push button, in dialogs and screens.
+struct Buttons {
+    QLineEdit* field;
+    QPushButton* first;
+    QPushButton* second;
+    int firstPresses = 0;
+    int secondPresses = 0;
+    Buttons(QWidget* window) {
+        field = new QLineEdit(window);
+        first = new QPushButton(QStringLiteral("Cerca"), window);
+        second = new QPushButton(QStringLiteral("Annulla"), window);
+        auto* layout = new QVBoxLayout(window);
+        layout->addWidget(field);
+        layout->addWidget(first);
+        layout->addWidget(second);
+        QObject::connect(first, &QPushButton::clicked, [this] { ++firstPresses; });
+        QObject::connect(second, &QPushButton::clicked, [this] { ++secondPresses; });
+    }
+};
+
+TEST(EnterKey, InADialogFieldPressesNothingOnAFocusedButtonPressesIt) {
+    test::FakeDesktop desktop;
+    DialogWindow dialog(nullptr);
+    Buttons b(&dialog);
+    dialog.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&dialog));
+    QApplication::setActiveWindow(&dialog);
+    b.field->setFocus();
+    QTest::keyClick(b.field, Qt::Key_Return);
+    QTest::keyClick(b.field, Qt::Key_Enter);
+    EXPECT_EQ(b.firstPresses + b.secondPresses, 0);
+    EXPECT_TRUE(dialog.isVisible());
+    installEnterMovesTo(b.field, b.second);
+    QTest::keyClick(b.field, Qt::Key_Return);
+    EXPECT_TRUE(b.second->hasFocus());
+    EXPECT_EQ(b.secondPresses, 0);
+    QTest::keyClick(b.second, Qt::Key_Return);
+    QTest::keyClick(b.second, Qt::Key_Enter);
+    QTest::keyClick(b.second, Qt::Key_Space);
+    EXPECT_EQ(b.secondPresses, 3);
+    EXPECT_EQ(b.firstPresses, 0);
+    b.second->setAutoDefault(false);
+    QTest::keyClick(b.second, Qt::Key_Return);
+    EXPECT_EQ(b.secondPresses, 4);
+}
+
+TEST(EnterKey, InAScreenWindowTheSecondEnterPressesTheButtonReached) {
+    ScreenWindow screen;
+    Buttons b(&screen);
+    screen.show();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&screen));
+    QApplication::setActiveWindow(&screen);
+    installEnterMovesTo(b.field, b.first);
+    b.field->setFocus();
+    QTest::keyClick(b.field, Qt::Key_Return);
+    EXPECT_TRUE(b.first->hasFocus());
+    EXPECT_EQ(b.firstPresses, 0);
+    QTest::keyClick(b.first, Qt::Key_Return);
+    EXPECT_EQ(b.firstPresses, 1);
+    QTest::keyClick(b.first, Qt::Key_Enter);
+    QTest::keyClick(b.first, Qt::Key_Space);
+    EXPECT_EQ(b.firstPresses, 3);
+    // Enter in the field only moves the focus again.
+    QTest::keyClick(b.field, Qt::Key_Return);
+    EXPECT_EQ(b.firstPresses + b.secondPresses, 3);
 }
 
 TEST(Messages, ParagraphBreaksShowAsOneEmptyLine) {

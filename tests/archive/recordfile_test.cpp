@@ -307,5 +307,12 @@ TEST(TypedFiles, MovementRoundTrip) {
     EXPECT_EQ(QFileInfo(file.raw().path()).size(), 3414);
 }
 
+TEST(AccessFailureMessage, TwoParagraphsSeparatedByTheMessageBreak) {
+    EXPECT_EQ(accessFailureMessage(),
+              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
+                             "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
+                             "del programma."));
+}
+
 }  // namespace
 }  // namespace vt

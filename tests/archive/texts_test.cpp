@@ -1,5 +1,12 @@
 #include <gtest/gtest.h>
 
+#include <QFile>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QTemporaryDir>
+#include <clocale>
+#include <memory>
+
 #include "archive/texts.h"
 
 namespace vt {
@@ -85,6 +92,58 @@ TEST(Dates, TextIsTwoDigitDayAndMonth) {
     EXPECT_EQ(dateText(QDate(2014, 3, 5)), QStringLiteral("05/03/2014"));
     EXPECT_EQ(dateText(QDate(2026, 12, 31)), QStringLiteral("31/12/2026"));
 }
+
+// Qt sets the C library's locale from the environment when the program
+// starts. Under a locale whose decimal point is neither "." nor ",", or is
+// ",", the number texts must still come out as under "C".
+class UnderLocale : public ::testing::TestWithParam<const char*> {
+protected:
+    static inline std::unique_ptr<QTemporaryDir> folder;
+
+    static void SetUpTestSuite() {
+        const QString tool = QStandardPaths::findExecutable(QStringLiteral("localedef"));
+        if (tool.isEmpty()) return;
+        folder = std::make_unique<QTemporaryDir>();
+        for (const char* name : {"ps_AF", "de_DE"}) {
+            QProcess::execute(tool, {QStringLiteral("-c"), QStringLiteral("-i"), QLatin1String(name),
+                                     QStringLiteral("-f"), QStringLiteral("UTF-8"),
+                                     folder->filePath(QLatin1String(name) + QStringLiteral(".UTF-8"))});
+        }
+        qputenv("LOCPATH", QFile::encodeName(folder->path()));
+    }
+    static void TearDownTestSuite() {
+        std::setlocale(LC_ALL, "C");
+        qunsetenv("LOCPATH");
+        folder.reset();
+    }
+    void TearDown() override { std::setlocale(LC_ALL, "C"); }
+
+    static QStringList texts() {
+        QStringList out;
+        for (const char* input : {"", "12", "12,5", "1234,5", "2,675", "1,005", "0,015", "1.000,50", "000012,5",
+                                  "999999999999,99", "0,1"})
+            out.append(normalizeAmount(QString::fromLatin1(input)));
+        for (double value : {1234.5, 80.0, -30.25, 0.0, 100 + 50.5 - 30.25, 0.1 + 0.2, 1e15, 123456789012345.0})
+            out.append(plainNumberText(value));
+        out.append(padAmount(plainNumberText(100 + 50.5 - 30.25)));
+        out.append(QString::number(*amountValue(QStringLiteral("1234,5")), 'f', 1));
+        return out;
+    }
+};
+
+TEST_P(UnderLocale, NumberTextsAreThoseOfTheCLocale) {
+    std::setlocale(LC_ALL, "C");
+    const QStringList expected = texts();
+    ASSERT_EQ(expected.value(3), QStringLiteral("1234,50"));
+    if (!folder) GTEST_SKIP() << "localedef is not installed";
+    if (!std::setlocale(LC_ALL, GetParam())) GTEST_SKIP() << "could not generate " << GetParam();
+    // The locale really is in force: its decimal point is not ".".
+    ASSERT_STRNE(std::localeconv()->decimal_point, ".");
+    EXPECT_EQ(texts().join(u'|'), expected.join(u'|'));
+}
+
+INSTANTIATE_TEST_SUITE_P(Locales, UnderLocale, ::testing::Values("ps_AF.UTF-8", "de_DE.UTF-8"),
+                         [](const auto& p) { return std::string(p.param).substr(0, 5); });
 
 }  // namespace
 }  // namespace vt

@@ -11,13 +11,18 @@
 #include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
+#include <QTableWidget>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/Avvio.h"
 #include "app/windows.h"
 #include "archive/recordfile.h"
+#include "clients/SchedaCliente.h"
+#include "clients/logic/card.h"
+#include "report/Report.h"
 #include "support/uifakes.h"
 
 // Readable failure messages for Qt strings.
@@ -574,15 +579,210 @@ TEST_F(Registry, HelpOpensTheRegistrysPage) {
     EXPECT_EQ(title, QStringLiteral("Applicazione Pagatori e Beneficiari."));
 }
 
-TEST_F(Registry, ButtonsOfWindowsNotYetBuiltDoNothing) {
-    for (const char* name :
-         {"cmdTrova", "cmdAnteprima", "cmdStampa", "cmdPDF", "cmdRicontatta", "cmdEsporta"}) {
-        button(name)->click();
-        EXPECT_FALSE(find<QToolButton>(name)->icon().isNull()) << name;
+// A card with every field filled, each value told apart by `tag` and
+// already in the form the card's typing rules give it.
+ClientRecord fullRecord(QChar tag, bool ricontatta) {
+    ClientRecord r;
+    int i = 0;
+    for (const clients::Binding& b : clients::bindings())
+        r.setText(b.field, QString(tag) + QString::number(++i));
+    r.setFlag(cli::Ricontatta, ricontatta);
+    return r;
+}
+
+// What the card shows once `record` is loaded at `position`.
+clients::CardTexts shownAs(const ClientRecord& record, qint64 position) {
+    clients::CardTexts c = clients::clearedCard();
+    clients::decode(record, position, c);
+    return c;
+}
+
+QListWidget* listOf(QDialog& d) {
+    return d.findChild<QListWidget*>(QStringLiteral("lstRecords"));
+}
+
+void doubleClickRow(QDialog& d, int row) {
+    test::doubleClickRow(listOf(d), row);
+}
+
+class RegistryLists : public Registry {
+protected:
+    // Runs `drive` on the next dialog the card opens.
+    void script(const std::function<void(QDialog&)>& drive) { desktop.dialogs().drive(drive); }
+    // Searches with no filter and picks the line at `row`.
+    void searchAndPick(int row) {
+        script([row](QDialog& d) {
+            EXPECT_EQ(d.findChild<QLabel*>(QStringLiteral("lblMemory"))->text(), "clienti");
+            d.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
+            doubleClickRow(d, row);
+            EXPECT_FALSE(d.isVisible());
+        });
+        button("cmdTrova")->click();
+        EXPECT_TRUE(desktop.dialogs().scripts.empty());
     }
+};
+
+TEST_F(RegistryLists, SearchLoadsTheWholePickedCardWithItsPosition) {
+    const ClientRecord a = fullRecord(u'A', true), b = fullRecord(u'B', false);
+    ASSERT_TRUE(ClientFile(path).append(a).ok());
+    ASSERT_TRUE(ClientFile(path).append(b).ok());
+    // A new card with the box ticked: the picked card's "No" clears it.
+    type("txtCliente", "bozza");
+    find<QCheckBox>("chkRicontatta")->setChecked(true);
+    searchAndPick(1);
+    EXPECT_EQ(desktop.dialogs().opened, QStringList{"TfrmTrovaClienti"});
+    EXPECT_EQ(card.cardTexts(), shownAs(b, 2));
+    EXPECT_EQ(label("lblPosizione")->text(), "2");
+    EXPECT_FALSE(label("lblFile01")->text().isEmpty());
+    EXPECT_FALSE(find<QCheckBox>("chkRicontatta")->isChecked());
+    searchAndPick(0);
+    EXPECT_EQ(card.cardTexts(), shownAs(a, 1));
+    EXPECT_TRUE(find<QCheckBox>("chkRicontatta")->isChecked());
+    // The loaded card is a stored card like any other: a save overwrites it.
+    line("txtNote")->setText("cambiata");
+    button("cmdSalva")->click();
+    EXPECT_EQ(lastText(), kUpdated);
+    EXPECT_EQ(ClientFile(path).count().value(), 2);
+    EXPECT_EQ(ClientFile(path).read(1)->text(cli::Note), "cambiata");
+    EXPECT_EQ(shown().size(), 1u);
+}
+
+TEST_F(RegistryLists, TwoCardsWithTheSameLineEachLoadTheirOwn) {
+    ClientRecord first;
+    first.setText(cli::Cliente, "Rossi Mario");
+    first.setText(cli::Email, "primo@x.it");
+    ClientRecord second = first;
+    second.setText(cli::Email, "secondo@x.it");
+    ASSERT_TRUE(ClientFile(path).append(first).ok());
+    ASSERT_TRUE(ClientFile(path).append(second).ok());
+    searchAndPick(0);
+    EXPECT_EQ(label("lblPosizione")->text(), "1");
+    EXPECT_EQ(line("txtEmail")->text(), "primo@x.it");
+    searchAndPick(1);
+    EXPECT_EQ(label("lblPosizione")->text(), "2");
+    EXPECT_EQ(line("txtEmail")->text(), "secondo@x.it");
+}
+
+TEST_F(RegistryLists, ARegistryUnreadableAtThePickClosesSilentlyAndKeepsTheCard) {
+    ASSERT_TRUE(ClientFile(path).append(fullRecord(u'A', false)).ok());
+    type("txtCliente", "bozza");
+    script([](QDialog& d) {
+        d.findChild<QPushButton*>(QStringLiteral("btnCerca"))->click();
+        setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Open; });
+        doubleClickRow(d, 0);
+        EXPECT_FALSE(d.isVisible());
+    });
+    button("cmdTrova")->click();
+    setIoFaultHook(nullptr);
+    EXPECT_EQ(line("txtCliente")->text(), "bozza");
+    EXPECT_EQ(label("lblPosizione")->text(), "");
     EXPECT_TRUE(shown().empty());
-    EXPECT_TRUE(desktop.dialogs().opened.isEmpty());
+}
+
+TEST_F(RegistryLists, ACardMarkedForRecontactIsFoundInTheListAndLoaded) {
+    storeRecords(3, QStringLiteral("No"));
+    // Mark the second card and save it.
+    button("cmdAvanti")->click();
+    button("cmdAvanti")->click();
+    ASSERT_EQ(label("lblPosizione")->text(), "2");
+    find<QCheckBox>("chkRicontatta")->setChecked(true);
+    line("txtQuestioni")->setText("preventivo da rifare");
+    button("cmdSalva")->click();
+    button("cmdNuovo")->click();
+    QStringList listed;
+    script([&listed](QDialog& d) {
+        QListWidget* list = listOf(d);
+        for (int i = 0; i < list->count(); ++i) listed.append(list->item(i)->text());
+        d.findChild<QLineEdit*>(QStringLiteral("txtTrova"))->setText("PREVENTIVO");
+        d.findChild<QPushButton*>(QStringLiteral("btnTrova"))->click();
+        ASSERT_EQ(list->currentRow(), 0);
+        doubleClickRow(d, 0);
+        EXPECT_FALSE(d.isVisible());
+    });
+    button("cmdRicontatta")->click();
+    EXPECT_EQ(desktop.dialogs().opened, QStringList{"TfrmRicontatta"});
+    ASSERT_EQ(listed.size(), 1);
+    EXPECT_TRUE(listed[0].startsWith("Cliente 2 "));
+    EXPECT_TRUE(listed[0].endsWith("  preventivo da rifare"));
+    EXPECT_EQ(label("lblPosizione")->text(), "2");
+    EXPECT_EQ(line("txtCliente")->text(), "Cliente 2");
+    EXPECT_EQ(line("txtZona")->text(), "Zona 2");
+    EXPECT_TRUE(find<QCheckBox>("chkRicontatta")->isChecked());
+}
+
+TEST_F(RegistryLists, AnEmptyRegistryOpensAnEmptyRecontactList) {
+    int lines = -1;
+    script([&lines](QDialog& d) {
+        lines = listOf(d)->count();
+        d.findChild<QPushButton*>(QStringLiteral("btnChiudi"))->click();
+    });
+    button("cmdRicontatta")->click();
+    EXPECT_EQ(lines, 0);
+    EXPECT_TRUE(QFile::exists(path));
+    EXPECT_TRUE(shown().empty());
+}
+
+TEST_F(RegistryLists, PreviewPrintAndPdfShowTheCardAsOnScreenUnsaved) {
+    type("txtCliente", " Rossi Mario");
+    type("txtComuneRes", "Roma");
+    combo("txtProvRes")->setEditText("rm");
+    type("txtCarta", "4111");
+    // The sheet is made from the controls, provinces included.
+    Report sheet = clients::filledCard(&card);
+    EXPECT_EQ(sheet.find("txtCampo01")->text, "Rossi Mario");
+    EXPECT_EQ(sheet.find("txtCampo07")->text, "Roma RM");
+    EXPECT_EQ(sheet.find("txtCampo16")->text, "N. 4111  -  Scadenza: ");
+    button("cmdAnteprima")->click();
+    EXPECT_EQ(desktop.printers().previews, QStringList{"Scheda informativa"});
+    button("cmdStampa")->click();
+    EXPECT_EQ(desktop.printers().printed.size(), 1);
+    desktop.messages().confirmations = {true};
+    button("cmdPDF")->click();
+    const QString pdf = desktop.file("Cliente.pdf");
+    QFile written(pdf);
+    ASSERT_TRUE(written.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(written.readAll().startsWith("%PDF"));
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown().back().kind, MessageKind::Confirmation);
+    EXPECT_EQ(lastText(), QStringLiteral("L'esportazione della scheda in PDF \u00E8 terminata con "
+                                         "successo.\r\n\r\nSi vuole aprire il file?"));
+    EXPECT_EQ(desktop.shell().opened, QStringList{u'"' + pdf + u'"'});
+    // Nothing was saved on the way.
+    EXPECT_EQ(label("lblPosizione")->text(), "");
+    EXPECT_TRUE(fileBytes().isEmpty());
+    EXPECT_EQ(line("txtCliente")->text(), " Rossi Mario");
+}
+
+TEST_F(RegistryLists, PrintingWithoutAPrinterSaysSo) {
+    desktop.printers().installed = false;
+    button("cmdStampa")->click();
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown().back().kind, MessageKind::Error);
+    EXPECT_EQ(lastText(), noPrinterMessage());
+}
+
+TEST_F(RegistryLists, APdfThatCannotBeWrittenSaysSo) {
+    ASSERT_TRUE(QDir(desktop.dir()).mkdir("Cliente.pdf"));
+    button("cmdPDF")->click();
+    ASSERT_EQ(shown().size(), 1u);
+    EXPECT_EQ(shown().back().kind, MessageKind::Error);
     EXPECT_TRUE(desktop.shell().opened.isEmpty());
+}
+
+TEST_F(RegistryLists, ExportOpensTheGridOfTheWholeRegistry) {
+    storeRecords(2);
+    int rows = -1;
+    script([&rows](QDialog& d) {
+        EXPECT_EQ(d.windowTitle(), " Esporta archivio pagatori e beneficiari in Microsoft Excel");
+        auto* grid = d.findChild<QTableWidget*>(QStringLiteral("grdRecords"));
+        rows = grid->rowCount();
+        EXPECT_EQ(grid->item(1, 1)->text(), "Cliente 2");
+        d.findChild<QToolButton*>(QStringLiteral("cmdEsci"))->click();
+    });
+    button("cmdEsporta")->click();
+    EXPECT_EQ(desktop.dialogs().opened, QStringList{"TfrmExpClienti"});
+    EXPECT_EQ(rows, 2);
+    EXPECT_TRUE(shown().empty());
 }
 
 TEST_F(Registry, ExitShowsTheMainMenu) {

@@ -45,12 +45,7 @@ protected:
     void add(const ClientRecord& r) { ASSERT_TRUE(ClientFile(clientiFilePath()).append(r)); }
     void TearDown() override { setIoFaultHook(nullptr); }
     void open(const std::function<void(QDialog&)>& drive) {
-        desktop.dialogs().scripts.push_back([drive](QDialog& d) {
-            d.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-            drive(d);
-            return 0;
-        });
+        desktop.dialogs().drive(drive);
         openDialog<TfrmRicontatta>(nullptr);
         EXPECT_TRUE(desktop.dialogs().scripts.empty());
     }

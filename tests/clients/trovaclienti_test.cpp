@@ -12,6 +12,7 @@
 #include <QToolButton>
 
 #include "archive/recordfile.h"
+#include "causali/Causali.h"
 #include "movements/Movimenti.h"
 #include "support/uifakes.h"
 
@@ -55,13 +56,7 @@ QStringList lines(QWidget& d) {
 }
 
 void doubleClick(QWidget& d, int row) {
-    auto* list = child<QListWidget>(d, "lstRecords");
-    list->setCurrentRow(row);
-    list->doItemsLayout();
-    const QRect rect = list->visualItemRect(list->item(row));
-    ASSERT_TRUE(rect.isValid());
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    test::doubleClickRow(child<QListWidget>(d, "lstRecords"), row);
 }
 
 class Picker : public ::testing::Test {
@@ -76,14 +71,7 @@ protected:
     void add(const Person& p) { ASSERT_TRUE(ClientFile(path).append(person(p))); }
 
     // Runs `drive` on the next dialog opened.
-    void script(const std::function<void(QDialog&)>& drive) {
-        desktop.dialogs().scripts.push_back([drive](QDialog& d) {
-            d.activateWindow();
-            EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
-            drive(d);
-            return 0;
-        });
-    }
+    void script(const std::function<void(QDialog&)>& drive) { desktop.dialogs().drive(drive); }
     void open(const std::function<void(QDialog&)>& drive, const QString& memory = "clienti",
               QWidget* owner = nullptr) {
         script(drive);
@@ -200,6 +188,20 @@ TEST_F(Picker, PrintsTheListWithItsTitle) {
     EXPECT_EQ(TfrmTrovaClienti::printTitle(), "Riepilogo pagatori e beneficiari");
 }
 
+// What the payer and beneficiary fields, and a field no role fills, held
+// before a pick into a movement or causale card.
+using Preset = std::pair<const char*, const char*>;
+const Preset kBefore[] = {
+    {"txtPagatore", "vecchio pagatore"},
+    {"txtRecapitoPag", "vecchio"},
+    {"txtCodFisc", "VECCHIO"},
+    {"txtPartitaIva", "111"},
+    {"txtEmail", "old@x.it"},
+    {"txtBeneficiario", "vecchio beneficiario"},
+    {"txtRecapitoBen", "vecchio recapito"},
+    {"txtCategoria", "Fornitori"},
+};
+
 // The movement card's two import buttons open the picker in their roles.
 class MovementPick : public Picker {
 protected:
@@ -207,21 +209,9 @@ protected:
     void SetUp() override {
         screens::add(&card);
         child<QLabel>(card, "lblFile")->setText(yearFilePath("2024"));
-        // What the card held before the pick.
-        const std::pair<const char*, const char*> before[] = {
-            {"txtCausale", "Affitto"},
-            {"txtPagatore", "vecchio pagatore"},
-            {"txtRecapitoPag", "vecchio"},
-            {"txtCodFisc", "VECCHIO"},
-            {"txtPartitaIva", "111"},
-            {"txtEmail", "old@x.it"},
-            {"txtBeneficiario", "vecchio beneficiario"},
-            {"txtRecapitoBen", "vecchio recapito"},
-            {"txtCategoria", "Fornitori"},
-            {"txtNote", "nota"},
-        };
-        for (const auto& [name, text] : before)
-            child<QLineEdit>(card, name)->setText(QString::fromLatin1(text));
+        for (const Preset& p : kBefore) child<QLineEdit>(card, p.first)->setText(p.second);
+        child<QLineEdit>(card, "txtCausale")->setText("Affitto");
+        child<QLineEdit>(card, "txtNote")->setText("nota");
     }
     QString text(const char* name) { return child<QLineEdit>(card, name)->text(); }
     void pickFirst(const char* button, const char* marker, int row = 0) {
@@ -302,10 +292,66 @@ TEST_F(MovementPick, ADoubleClickOnNothingJustCloses) {
         list->setCurrentItem(nullptr);
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {},
                            QPoint(5, list->viewport()->height() - 5));
-        child<QPushButton>(d, "btnChiudi")->click();
+        EXPECT_FALSE(d.isVisible());
     });
     child<QToolButton>(card, "impPagatore")->click();
     EXPECT_EQ(text("txtPagatore"), "vecchio pagatore");
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+// The causale card is reached as a screen window by its class, and its
+// payer and beneficiary fields by their names.
+class CausalePick : public Picker {
+protected:
+    TfrmCausali card;
+    void SetUp() override {
+        screens::add(&card);
+        for (const Preset& p : kBefore) {
+            auto* field = card.findChild<QLineEdit*>(QString::fromLatin1(p.first));
+            if (!field) {
+                field = new QLineEdit(&card);
+                field->setObjectName(QString::fromLatin1(p.first));
+            }
+            field->setText(QString::fromLatin1(p.second));
+        }
+    }
+    QString text(const char* name) { return child<QLineEdit>(card, name)->text(); }
+    // Every field of the card that the role leaves as it was.
+    void expectKeptBut(const QStringList& filled) {
+        for (const auto& [name, was] : kBefore) {
+            if (filled.contains(QString::fromLatin1(name))) continue;
+            EXPECT_EQ(text(name), QString::fromLatin1(was)) << name;
+        }
+    }
+    void pick(const char* marker) {
+        open(
+            [](QDialog& d) {
+                child<QPushButton>(d, "btnCerca")->click();
+                doubleClick(d, 0);
+                EXPECT_FALSE(d.isVisible());
+            },
+            QString::fromLatin1(marker));
+    }
+};
+
+TEST_F(CausalePick, PayerFillsTheFivePayerFields) {
+    add({" Rossi Mario ", "Milano", " Via Roma 1 "});
+    pick("causali_pagatore");
+    EXPECT_EQ(text("txtPagatore"), "Rossi Mario");
+    EXPECT_EQ(text("txtRecapitoPag"), "Via Roma 1");
+    EXPECT_EQ(text("txtCodFisc"), "RSSMRA80A01F205X");
+    EXPECT_EQ(text("txtPartitaIva"), "00743110157");
+    EXPECT_EQ(text("txtEmail"), "m@r.it");
+    expectKeptBut({"txtPagatore", "txtRecapitoPag", "txtCodFisc", "txtPartitaIva", "txtEmail"});
+    EXPECT_TRUE(desktop.messages().shown.empty());
+}
+
+TEST_F(CausalePick, BeneficiaryFillsNameAndContactOnly) {
+    add({"Studio Bianchi", "Roma", "06 555"});
+    pick("causali_beneficiario");
+    EXPECT_EQ(text("txtBeneficiario"), "Studio Bianchi");
+    EXPECT_EQ(text("txtRecapitoBen"), "06 555");
+    expectKeptBut({"txtBeneficiario", "txtRecapitoBen"});
 }
 
 }  // namespace

@@ -1,6 +1,8 @@
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -94,6 +96,31 @@ TEST_F(YearChoice, YearFieldTakesDigitsAndEnterMovesToApriWithoutPressingIt) {
     QTest::keyClick(year(), Qt::Key_Return);
     EXPECT_TRUE(apri()->hasFocus());
     EXPECT_EQ(visible(), QStringList{"TfrmMenuMovimenti"});
+}
+
+TEST_F(YearChoice, EnterTwiceOpensTheYear) {
+    year()->setText(QStringLiteral("2025"));
+    QTest::keyClick(year(), Qt::Key_Return);
+    ASSERT_TRUE(apri()->hasFocus());
+    QTest::keyClick(apri(), Qt::Key_Return);
+    EXPECT_EQ(visible(), QStringList{"TfrmMovimenti"});
+    EXPECT_EQ(cardFile(), desktop.file(QStringLiteral("2025.eur")));
+}
+
+TEST_F(YearChoice, APastedYearKeepsOnlyItsDigits) {
+    // "ab12" would pass the four-character check and name a file "ab12.eur".
+    year()->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("ab12"));
+    QTest::keyClick(year(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(year()->text(), QStringLiteral("12"));
+    apri()->click();
+    EXPECT_EQ(visible(), QStringList{"TfrmMenuMovimenti"});
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    year()->clear();
+    QGuiApplication::clipboard()->setText(QStringLiteral("anno 2024."));
+    QTest::keyClick(year(), Qt::Key_Insert, Qt::ShiftModifier);
+    // Only the digits count against the four-character limit.
+    EXPECT_EQ(year()->text(), QStringLiteral("2024"));
 }
 
 TEST_F(YearChoice, OnlyFourCharactersOpenAYear) {

@@ -2,8 +2,10 @@
 
 #include <QCalendarWidget>
 #include <QCheckBox>
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
+#include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -208,6 +210,33 @@ TEST_F(Card, EnterMovesAlongTheChainAndOpensThePickerInDateFields) {
     desktop.dialogs().scripts.push_back(pick({}));
     QTest::keyClick(line("txtData"), Qt::Key_Enter);
     EXPECT_EQ(desktop.dialogs().opened, (QStringList{"TfrmCalendario", "TfrmCalendario"}));
+}
+
+TEST_F(Card, PastedTextKeepsOnlyWhatTheNumberFieldsTakeButTheVatNumberTakesItAll) {
+    const auto paste = [this](const char* name, const QString& text) {
+        QLineEdit* field = line(name);
+        field->clear();
+        field->setFocus();
+        QGuiApplication::clipboard()->setText(text);
+        QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
+        return field->text();
+    };
+    EXPECT_EQ(paste("txtPreavviso", QStringLiteral("5g")), QStringLiteral("5"));
+    EXPECT_EQ(paste("txtPreavviso", QStringLiteral(" -1.0 €")), QStringLiteral("10"));
+    EXPECT_EQ(paste("txtImporto", QStringLiteral("€ 1.234,56")), QStringLiteral("1234,56"));
+    line("txtPagatore")->setFocus();
+    EXPECT_EQ(line("txtImporto")->text(), QStringLiteral("1234,56"));
+    // A bad VAT number only makes its check answer "ERRATO".
+    EXPECT_EQ(paste("txtPartitaIva", QStringLiteral("IT 0123a")), QStringLiteral("IT 0123a"));
+}
+
+TEST_F(Card, SavingRefusesANoticeThatIsNotAllDigits) {
+    fillValid();
+    line("txtPreavviso")->setText(QStringLiteral("5g"));
+    button("cmdSalva")->click();
+    EXPECT_EQ(lastText(), kNeeds + QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
+    EXPECT_EQ(focused(), QStringLiteral("txtPreavviso"));
+    EXPECT_TRUE(fileBytes().isEmpty());
 }
 
 TEST_F(Card, AmountTakesDigitsAndCommaAndIsNormalisedOnLeaving) {
@@ -687,12 +716,6 @@ TEST_F(Card, ToolButtonsOpenTheirWindows) {
         EXPECT_EQ(desktop.dialogs().opened.last(), QLatin1String(c.window)) << c.button;
     }
     EXPECT_EQ(desktop.dialogs().opened.size(), 5);
-}
-
-TEST_F(Card, PickerButtonsOfArchivesNotYetBuiltOpenNothing) {
-    button("impCausale")->click();
-    EXPECT_TRUE(shown().empty());
-    EXPECT_TRUE(desktop.dialogs().opened.isEmpty());
 }
 
 TEST_F(Card, PayerAndBeneficiaryImportsOpenTheRegistryPicker) {

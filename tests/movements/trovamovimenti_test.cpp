@@ -79,13 +79,7 @@ protected:
         return out;
     }
     static void doubleClick(QDialog& d, int row) {
-        auto* list = child<QListWidget>(d, "lstRecords");
-        list->setCurrentRow(row);
-        list->doItemsLayout();
-        const QRect rect = list->visualItemRect(list->item(row));
-        ASSERT_TRUE(rect.isValid());
-        QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-        QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+        test::doubleClickRow(child<QListWidget>(d, "lstRecords"), row);
     }
 };
 

@@ -2,6 +2,9 @@
 
 #include <gtest/gtest.h>
 
+#include <QListWidget>
+#include <QTest>
+
 namespace vt::test {
 
 bool RecordingMessages::show(QWidget*, MessageKind kind, const QString& text) {
@@ -88,6 +91,15 @@ int ScriptedDialogs::run(QDialog& dialog) {
     return result;
 }
 
+void ScriptedDialogs::drive(std::function<void(QDialog&)> drive) {
+    scripts.push_back([drive = std::move(drive)](QDialog& d) {
+        d.activateWindow();
+        EXPECT_TRUE(QTest::qWaitForWindowActive(&d));
+        drive(d);
+        return 0;
+    });
+}
+
 FakeDesktop::FakeDesktop()
     : messages_(std::make_shared<RecordingMessages>()),
       files_(std::make_shared<ScriptedFileDialogs>()),
@@ -111,6 +123,17 @@ FakeDesktop::~FakeDesktop() {
     setPrinters(nullptr);
     setDialogRunner(nullptr);
     setBackups(nullptr);
+}
+
+void doubleClickRow(QListWidget* list, int row) {
+    ASSERT_NE(list, nullptr);
+    ASSERT_NE(list->item(row), nullptr) << "no line " << row;
+    list->setCurrentRow(row);
+    list->doItemsLayout();
+    const QRect rect = list->visualItemRect(list->item(row));
+    ASSERT_TRUE(rect.isValid());
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
+    QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, rect.center());
 }
 
 }  // namespace vt::test

@@ -12,6 +12,8 @@
 #include "app/uiservices.h"
 #include "support/fakes.h"
 
+class QListWidget;
+
 namespace vt::test {
 
 struct ShownMessage {
@@ -75,6 +77,9 @@ public:
     std::deque<std::function<int(QDialog&)>> scripts;
     QStringList opened;  // class names of the dialogs run
     int run(QDialog& dialog) override;
+    // Scripts the next dialog as a person meets it: active on the screen,
+    // then driven by `drive`; its result is 0.
+    void drive(std::function<void(QDialog&)> drive);
 };
 
 // Counts the daily copies asked for and makes none: a test that wants a real
@@ -106,5 +111,9 @@ private:
     std::shared_ptr<ScriptedDialogs> dialogs_;
     std::shared_ptr<RecordingBackups> backups_;
 };
+
+// Double-clicks the line at `row` of a record list as a person does: the
+// button goes down on the line, then the double-click follows.
+void doubleClickRow(QListWidget* list, int row);
 
 }  // namespace vt::test

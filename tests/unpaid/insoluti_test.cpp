@@ -118,8 +118,13 @@ protected:
         QFile f(desktop.file(name));
         return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
     }
+    // Dates, days and amounts are plain cells; every other column is text.
     static QByteArray dataCell(const QByteArray& text) {
         return "<td style=\"text-align: left;\">" + text + "</td>";
+    }
+    static QByteArray textCell(const QByteArray& text) {
+        return "<td style=\"text-align: left; mso-number-format:\\@;\" sdnum=\"1040;0;@\">" + text +
+               "</td>";
     }
 
     // Presses a section's "Visualizza" and hands the list window to `look`.
@@ -296,11 +301,11 @@ TEST_F(UnpaidLists, EditedNotesAndFlagsAreExportedButNeverWrittenBack) {
     });
     const QByteArray file = exported(QStringLiteral("Pagamenti_in_Entrata_Insoluti.xls"));
     EXPECT_TRUE(file.contains("<x:Name>Pagamenti in entrata insoluti</x:Name>"));
-    EXPECT_TRUE(file.contains(dataCell("Telefonato il 9")));
-    EXPECT_TRUE(file.contains(dataCell("S\xEC") + "</tr></table>"));
+    EXPECT_TRUE(file.contains(textCell("Telefonato il 9")));
+    EXPECT_TRUE(file.contains(textCell("S\xEC") + "</tr></table>"));
     EXPECT_EQ(file.count("<tr>"), 3);
     // The row number is not exported: each row starts with the movement's type.
-    EXPECT_TRUE(file.contains("</tr><tr>" + dataCell("Entrata") + dataCell("01/12/2026")));
+    EXPECT_TRUE(file.contains("</tr><tr>" + textCell("Entrata") + dataCell("01/12/2026")));
     EXPECT_TRUE(file.contains("width=150>Tipo movimento</td><td"));
     EXPECT_TRUE(file.contains("width=120>Saldato</td></tr>"));
     EXPECT_EQ(
@@ -348,7 +353,7 @@ TEST_F(UnpaidLists, AMissingYearIsCreatedAndShowsAndExportsTenEmptyRows) {
     });
     EXPECT_TRUE(QFile::exists(desktop.file(QStringLiteral("2026.eur"))));
     QByteArray emptyRow = "<tr>";
-    for (int i = 0; i < 20; ++i) emptyRow += dataCell("");
+    for (int i = 0; i < 20; ++i) emptyRow += (i == 1 || (i >= 4 && i <= 6)) ? dataCell("") : textCell("");
     emptyRow += "</tr>";
     const QByteArray file = exported(QStringLiteral("Pagamenti_Insoluti.xls"));
     EXPECT_EQ(file.count(emptyRow), 10);
@@ -393,7 +398,8 @@ TEST_F(UnpaidLists, MarkupAccentsAndLeadingZerosReachTheFileIntact) {
     desktop.messages().confirmations = {true, false};
     openSection("btnApriPreventivi", [&](QDialog& d) { click(d, "cmdEsporta"); });
     const QByteArray file = exported(QStringLiteral("Pagamenti_in_Entrata_Insoluti.xls"));
-    EXPECT_TRUE(file.contains(dataCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80 &gt; 50")));
+    EXPECT_TRUE(file.contains(textCell("Caff\xE8 &amp; pi\xF9 &lt; 100 \x80 &gt; 50")));
+    EXPECT_TRUE(file.contains(textCell("00123456789")));
     EXPECT_TRUE(file.contains("00123456789"));
 }
 

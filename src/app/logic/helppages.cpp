@@ -9,7 +9,7 @@ HelpPage mainMenuHelpPage() {
         QStringLiteral("Vantresa 4.0 è un software facile e intuitivo per contabilizzare i movimenti di denaro in dare e avere, tenere un registro di primanota con calcolo del bilancio in attivo o passivo, controllare la situazione dei pagamenti insoluti e generare grafici statistici tridimensionali degli incassi ed esborsi."),
         // Payers and beneficiaries.
         QStringLiteral("L'applicazione Pagatori e Beneficiari raccoglie le persone e le aziende con cui si hanno rapporti di denaro: i loro dati possono essere importati con un clic nelle schede dei movimenti e delle causali. L'archivio funziona anche come una vera rubrica, da cui inviare messaggi di posta elettronica e controllare codice fiscale, partita IVA, numero della carta di credito e IBAN."),
-        QStringLiteral("Ogni scheda dell'anagrafica può contenere i dati personali, gli indirizzi di residenza e di domicilio, i numeri di telefono e di fax, l'indirizzo e-mail, il mezzo di contatto preferito, il codice fiscale e la partita IVA, la carta di credito e l'IBAN, il documento di identità, la professione, lo stato civile, i titoli, i prodotti di interesse e la zona di appartenenza."),
+        QStringLiteral("Ogni scheda dell'anagrafica può contenere i dati personali, l'indirizzo di residenza, i numeri di telefono e di fax, l'indirizzo e-mail, il mezzo di contatto preferito, il codice fiscale e la partita IVA, la carta di credito e l'IBAN, il documento di identità, la professione, lo stato civile, i titoli, i prodotti di interesse e la zona di appartenenza."),
         QStringLiteral("Per inserire una nuova scheda premi Nuovo, compila i campi e premi Salva. Per modificare una scheda esistente richiamala scorrendo l'archivio con i pulsanti a freccia oppure con la ricerca, cambia i dati e premi di nuovo Salva."),
         QStringLiteral("Le questioni in sospeso con una persona possono essere annotate nella scheda: spuntando la casella Da ricontattare la persona entra nel riepilogo delle persone da ricontattare, un elenco sempre pronto per non dimenticare nessuna telefonata."),
         QStringLiteral("Il pulsante Duplica crea una nuova scheda partendo da quella visualizzata: è comodo per inserire schede simili, per esempio i componenti di una stessa famiglia che abitano allo stesso indirizzo."),
@@ -19,7 +19,7 @@ HelpPage mainMenuHelpPage() {
         QStringLiteral("La scheda corrente dell'anagrafica può essere vista in anteprima, stampata o salvata in formato PDF, e l'intero archivio dei pagatori e beneficiari può essere esportato in Microsoft Excel."),
         // Causali.
         QStringLiteral("L'applicazione Archivio Causali conserva i pagamenti che si ripetono, come l'affitto, le utenze o gli stipendi: una causale compila in un attimo la scheda di un movimento, in qualunque anno."),
-        QStringLiteral("Una causale contiene la descrizione del pagamento, la direzione in entrata o in uscita, l'importo, il promemoria, i giorni di preavviso e i dati del pagamento; il pagatore e il beneficiario si importano direttamente dall'anagrafica."),
+        QStringLiteral("Una causale contiene la descrizione del pagamento, la direzione in entrata o in uscita, l'importo, il promemoria e i dati del pagamento; il pagatore e il beneficiario si importano direttamente dall'anagrafica."),
         QStringLiteral("Per inserire una causale premi Nuovo, compila i campi e premi Salva; per aggiornarla richiamala, modificala e salva di nuovo. I campi obbligatori vengono segnalati se mancano, e i pulsanti a freccia permettono di scorrere l'archivio scheda per scheda."),
         QStringLiteral("Il pulsante Duplica crea una nuova causale partendo da quella visualizzata, utile quando più causali differiscono solo per qualche dato."),
         QStringLiteral("Il pulsante Trova elenca tutte le causali dell'archivio: con un doppio clic sulla riga desiderata la causale viene caricata nella scheda."),
@@ -35,7 +35,7 @@ HelpPage mainMenuHelpPage() {
         QStringLiteral("Anche a ogni movimento si possono allegare fino a tre file, come fatture, ricevute o contabili bancarie."),
         QStringLiteral("Quando la scheda è completa premi Salva per registrarla in archivio."),
         QStringLiteral("Quando un pagamento è stato effettuato o incassato spunta la casella Saldato e salva la scheda: il movimento non comparirà più tra gli insoluti."),
-        QStringLiteral("Il pulsante Trova cerca i movimenti dell'anno combinando più filtri, come la causale, il pagatore, il beneficiario, le date e lo stato del pagamento."),
+        QStringLiteral("Il pulsante Trova cerca i movimenti dell'anno combinando più filtri, come le date dell'operazione e della scadenza, la causale, il pagatore, il beneficiario, la categoria, il numero di ricevuta e le note."),
         QStringLiteral("Il pulsante con l'orologio mostra i pagamenti in scadenza o già scaduti che non risultano ancora saldati."),
         QStringLiteral("La scheda del movimento corrente può essere stampata, e l'intero registro dell'anno può essere esportato in Microsoft Excel."),
         // Balance.

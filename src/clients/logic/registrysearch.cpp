@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "archive/codec.h"
+#include "output/logic/listedrecord.h"
 #include "output/logic/listlogic.h"
 
 namespace vt::clisearch {
@@ -63,56 +64,41 @@ QString clientLine(QByteArrayView record, LastColumn last) {
     return line;
 }
 
+namespace {
+
+// The list of the cards a rule selects, each line with its card's position.
+SearchResult collect(const QString& path, LastColumn last, const list::SelectionRule& select) {
+    list::CollectedLines found =
+        list::collectLines(ClientFile(path).raw(), select,
+                           [last](QByteArrayView record) { return clientLine(record, last); });
+    return {std::move(found.lines), std::move(found.failure)};
+}
+
+}  // namespace
+
 SearchResult search(const QString& path, const Filters& filters) {
-    SearchResult result;
     const Prepared prepared = prepare(filters);
-    const FileStatus status = ClientFile(path).scan([&](qint64 position, QByteArrayView record) {
-        if (matchesPrepared(record, prepared))
-            result.lines.append({clientLine(record, LastColumn::Note), position});
-        return true;
+    return collect(path, LastColumn::Note, [&prepared](QByteArrayView record) {
+        return matchesPrepared(record, prepared) ? list::Selection::List : list::Selection::Skip;
     });
-    if (!status) result.failure = status.failure();
-    return result;
 }
 
 SearchResult recontactList(const QString& path) {
-    SearchResult result;
-    const FileStatus status = ClientFile(path).scan([&](qint64 position, QByteArrayView record) {
-        if (readFlag(record, cli::kFields[cli::Ricontatta]) == Flag::Yes)
-            result.lines.append({clientLine(record, LastColumn::Questioni), position});
-        return true;
+    return collect(path, LastColumn::Questioni, [](QByteArrayView record) {
+        return readFlag(record, cli::kFields[cli::Ricontatta]) == Flag::Yes ? list::Selection::List
+                                                                            : list::Selection::Skip;
     });
-    if (!status) result.failure = status.failure();
-    return result;
 }
 
-LineMatch findLine(const QString& path, const Listed& listed, LastColumn last) {
-    const QString wanted = vt::trimmed(listed.line);
-    const ClientFile file(path);
-    if (listed.position > 0) {
-        // A position past the end of a file that shrank falls to the scan.
-        const auto own = file.read(listed.position);
-        if (own && vt::trimmed(clientLine(own->bytes(), last)) == wanted)
-            return {*own, listed.position};
-    }
+LineMatch findLine(const QString& path, const list::ListLine& line, LastColumn last) {
+    const list::ListedRecord found =
+        list::findListedRecord(ClientFile(path).raw(), line,
+                               [last](QByteArrayView record) { return clientLine(record, last); });
     LineMatch match;
-    const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
-        if (vt::trimmed(clientLine(record, last)) == wanted) {
-            match.record = ClientRecord(QByteArray(record.data(), record.size()));
-            match.position = position;
-        }
-        return true;
-    });
-    if (!status) return {};
+    if (found.record) match.record = ClientRecord(*found.record);
+    match.position = found.position;
+    match.failed = found.failed;
     return match;
-}
-
-QString accessFailureNotice() {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") +
-           QStringLiteral("\n\r\n\r") +
-           QStringLiteral(
-               "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione "
-               "del programma.");
 }
 
 QString initialCountText() {

@@ -8,6 +8,7 @@
 
 #include "archive/recordfile.h"
 #include "archive/records.h"
+#include "output/logic/listlogic.h"
 
 namespace vt::clisearch {
 
@@ -41,22 +42,16 @@ enum class LastColumn { Note, Questioni };
 // the notes or the pending questions whole.
 QString clientLine(QByteArrayView record, LastColumn last);
 
-// A listed line and the position of the card it was made from.
-struct Listed {
-    QString line;
-    qint64 position = 0;
-};
-
 struct SearchResult {
-    QList<Listed> lines;  // in file order, unsorted
-    std::optional<AccessFailure> failure;
+    list::ListLines lines;                 // in file order, unsorted, with positions
+    std::optional<AccessFailure> failure;  // the lines read before it are kept
 };
 
 // Every card of the registry that every filtering text matches.
 SearchResult search(const QString& path, const Filters& filters);
 
-// Every card whose recontact flag reads exactly "Sì". A read that fails
-// keeps what was read before it.
+// Every card whose recontact flag reads exactly "Sì"; a read that fails keeps what was read before
+// it.
 SearchResult recontactList(const QString& path);
 
 // The card behind a listed line, read again from the file: the card at the
@@ -66,11 +61,10 @@ SearchResult recontactList(const QString& path);
 struct LineMatch {
     std::optional<ClientRecord> record;
     qint64 position = 0;
+    bool failed = false;  // the file could not be read
 };
-LineMatch findLine(const QString& path, const Listed& listed, LastColumn last);
+LineMatch findLine(const QString& path, const list::ListLine& line, LastColumn last);
 
-// The plain notice of a search that could not read the registry.
-QString accessFailureNotice();
 // The count label before a search, and after it.
 QString initialCountText();
 QString countText(qsizetype lines);

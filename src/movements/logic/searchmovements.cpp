@@ -82,11 +82,6 @@ LineMatch findLine(const QString& yearFile, const list::ListLine& line) {
     return match;
 }
 
-QString accessFailureNotice() {
-    return QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.") + QStringLiteral("\n\r\n\r") +
-           QStringLiteral("Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del programma.");
-}
-
 QString countText(qsizetype lines) {
     return QStringLiteral("Il presente riepilogo contiene %1 schede.").arg(lines);
 }

@@ -56,9 +56,6 @@ struct LineMatch {
 };
 LineMatch findLine(const QString& yearFile, const list::ListLine& line);
 
-// The message of a search that could not read the year file.
-QString accessFailureNotice();
-
 // "Il presente riepilogo contiene N schede."
 QString countText(qsizetype lines);
 

@@ -102,13 +102,6 @@ QList<chart::Point> balancePoints(const BalanceTexts& totals) {
             {pointValue(totals.expenses), QStringLiteral("Uscite"), 0xFFFF0000}};
 }
 
-QString accessFailureMessage() {
-    return QStringLiteral(
-        "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\r"
-        "Accertarsi di possedere i privilegi di scrittura nella cartella di installazione del "
-        "programma.");
-}
-
 int proposedCopies(const QString& answer) {
     if (answer.trimmed().isEmpty()) return 1;
     for (QChar c : answer)

@@ -53,9 +53,6 @@ inline const QStringList kMonthNames{
 QList<chart::Point> monthlyPoints(const MonthTexts& texts);
 QList<chart::Point> balancePoints(const BalanceTexts& totals);
 
-// What a monthly chart window says when the year file cannot be read.
-QString accessFailureMessage();
-
 // The number of copies an answer of the copies box proposes: the typed
 // number when it is all digits, one otherwise; zero and numbers beyond what
 // a print dialog offers (kMostCopies) are taken for slips and propose one.

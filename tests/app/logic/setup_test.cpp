@@ -108,6 +108,16 @@ TEST(MainMenuHelp, FirstParagraphAndOneForEachTopic) {
     // The paragraph on the login password names the first password.
     EXPECT_TRUE(paragraphs[43].contains(u'"' + password::kInitialPassword + u'"'));
     EXPECT_TRUE(paragraphs[43].contains(QStringLiteral("otto caratteri")));
+    // Only what the program has: the registry keeps one address (residence),
+    // a causale has no days of notice, the movement search no payment-state
+    // filter.
+    EXPECT_TRUE(paragraphs[2].contains(QStringLiteral("l'indirizzo di residenza")));
+    EXPECT_FALSE(paragraphs[2].contains(QStringLiteral("domicilio")));
+    EXPECT_TRUE(paragraphs[11].startsWith(QStringLiteral("Una causale contiene")));
+    EXPECT_FALSE(paragraphs[11].contains(QStringLiteral("preavviso")));
+    EXPECT_TRUE(paragraphs[26].startsWith(QStringLiteral("Il pulsante Trova cerca i movimenti")));
+    EXPECT_FALSE(paragraphs[26].contains(QStringLiteral("stato")));
+    EXPECT_TRUE(paragraphs[26].contains(QStringLiteral("categoria")));
     // The automatic daily copies, after the paragraph on copying the folder.
     EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("cartella Backup")));
     EXPECT_TRUE(paragraphs[46].contains(QStringLiteral("ultimi 30 giorni")));

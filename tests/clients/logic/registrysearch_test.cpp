@@ -49,7 +49,7 @@ protected:
     void add(const Card& c) { ASSERT_TRUE(ClientFile(path).append(make(c))); }
     QStringList names(const SearchResult& r) {
         QStringList out;
-        for (const Listed& l : r.lines) out.append(l.line.left(26).trimmed());
+        for (const list::ListLine& l : r.lines) out.append(l.text.left(26).trimmed());
         return out;
     }
     QStringList found(const Filters& f) {
@@ -159,7 +159,7 @@ TEST_F(Registry, RecontactListTakesExactlyTheYesFlag) {
     add(card("Ancora", "S\u00EC"));
     const SearchResult r = recontactList(path);
     EXPECT_EQ(names(r), (QStringList{"Si", "Ancora"}));
-    EXPECT_TRUE(r.lines[0].line.endsWith("  preventivo"));
+    EXPECT_TRUE(r.lines[0].text.endsWith("  preventivo"));
     EXPECT_EQ(r.lines[1].position, 5);
 }
 
@@ -178,7 +178,7 @@ TEST_F(Registry, EqualLinesEachFindTheirOwnCard) {
     ClientRecord second = make({"Rossi"});
     const SearchResult r = search(path, {});
     ASSERT_EQ(r.lines.size(), 2);
-    ASSERT_EQ(r.lines[0].line, r.lines[1].line);
+    ASSERT_EQ(r.lines[0].text, r.lines[1].text);
     EXPECT_EQ(findLine(path, r.lines[0], LastColumn::Note).position, 1);
     EXPECT_EQ(findLine(path, r.lines[1], LastColumn::Note).position, 2);
 }
@@ -187,7 +187,7 @@ TEST_F(Registry, AChangedFileFallsBackToTheLastEqualLine) {
     add({"Rossi"});
     add({"Bianchi"});
     add({"Rossi"});
-    const Listed first = search(path, {}).lines[0];
+    const list::ListLine first = search(path, {}).lines[0];
     // The card at position 1 changed behind the list.
     ASSERT_TRUE(ClientFile(path).overwrite(1, make({"Verdi"})));
     const LineMatch m = findLine(path, first, LastColumn::Note);
@@ -196,12 +196,12 @@ TEST_F(Registry, AChangedFileFallsBackToTheLastEqualLine) {
     // A line that no card makes any more finds nothing; nor does a position
     // past the end of a file that shrank.
     EXPECT_FALSE(findLine(path, {"Gialli", 1}, LastColumn::Note).record);
-    EXPECT_EQ(findLine(path, {first.line, 9}, LastColumn::Note).position, 3);
+    EXPECT_EQ(findLine(path, {first.text, 9}, LastColumn::Note).position, 3);
 }
 
 TEST_F(Registry, AnUnreadableFileFindsNothing) {
     add({"Rossi"});
-    const Listed l = search(path, {}).lines[0];
+    const list::ListLine l = search(path, {}).lines[0];
     setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Open; });
     EXPECT_FALSE(findLine(path, l, LastColumn::Note).record);
 }
@@ -241,13 +241,9 @@ TEST(Roles, MarkersAndTheFieldsEachRoleFills) {
     EXPECT_EQ(p[4].field, cli::Email);
 }
 
-TEST(Texts, CountsAndNotice) {
+TEST(Texts, Counts) {
     EXPECT_EQ(initialCountText(), "Il presente elenco contiene 0 schede.");
     EXPECT_EQ(countText(3), "Il presente riepilogo contiene 3 schede.");
-    EXPECT_EQ(accessFailureNotice(),
-              "Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-              "possedere i "
-              "privilegi di scrittura nella cartella di installazione del programma.");
 }
 
 }  // namespace

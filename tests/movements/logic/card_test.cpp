@@ -305,6 +305,13 @@ INSTANTIATE_TEST_SUITE_P(
         CheckCase{"noNotice", [](CardTexts& c) { c.preavviso = QStringLiteral(" "); }, Check::Field::Preavviso,
                   Check::Kind::Warning,
                   kNeeds + QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento.")},
+        // A notice pasted with letters would end the due list: refused like an empty one.
+        CheckCase{"lettersInNotice", [](CardTexts& c) { c.preavviso = QStringLiteral("5g"); },
+                  Check::Field::Preavviso, Check::Kind::Warning,
+                  kNeeds + QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento.")},
+        CheckCase{"signedNotice", [](CardTexts& c) { c.preavviso = QStringLiteral("-5"); },
+                  Check::Field::Preavviso, Check::Kind::Warning,
+                  kNeeds + QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento.")},
         CheckCase{"noPayer", [](CardTexts& c) { c.pagatore.clear(); }, Check::Field::Pagatore,
                   Check::Kind::Warning, kNeeds + QStringLiteral("il nome del pagatore.")},
         CheckCase{"noBeneficiary", [](CardTexts& c) { c.beneficiario = QStringLiteral(" "); },
@@ -406,10 +413,7 @@ TEST(YearChoice, OnlyTheLengthCounts) {
     EXPECT_EQ(editorCaption(QStringLiteral("0123")), QStringLiteral(" Vantresa 4.0 - Registro movimenti anno 0123"));
 }
 
-TEST(Messages, AccessFailureAndDuplicationHaveTwoParagraphs) {
-    EXPECT_EQ(accessFailureMessage(),
-              QStringLiteral("Attenzione: il sistema non permette di accedere all'archivio.\n\r\n\rAccertarsi di "
-                             "possedere i privilegi di scrittura nella cartella di installazione del programma."));
+TEST(Messages, DuplicationHasTwoParagraphs) {
     EXPECT_EQ(duplicatedMessage(),
               QStringLiteral("E' ora possibile apportare le proprie modifiche alla scheda corrente.\n\r\n\rAl "
                              "termine premere Salva per inserire la scheda in archivio."));
