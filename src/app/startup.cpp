@@ -28,20 +28,29 @@ void prepareApplication(QApplication& app) {
     QApplication::setQuitOnLastWindowClosed(false);
 }
 
+namespace {
+template <typename W>
+void whenNeeded() {
+    screens::addWhenNeeded(W::staticMetaObject.className(), [] { return new W; });
+}
+}  // namespace
+
 QWidget* createWindows() {
     screens::clear();
     // Dialog windows are created afresh by their openers at each use.
     auto* login = new TfrmPassword;
     screens::add(login);
-    screens::add(new TfrmAvvio);
-    screens::add(new TfrmCambiaPassword);
-    screens::add(new TfrmMenuBilancio);
-    screens::add(new TfrmMenuMovimenti);
-    screens::add(new TfrmMenuStats);
-    screens::add(new TfrmMovimenti);
-    screens::add(new TfrmClienti);
-    screens::add(new TfrmMenuInsoluti);
-    screens::add(new TfrmCausali);
+    // The other screens are built the first time they are needed, so the
+    // login shows without waiting for every card editor.
+    whenNeeded<TfrmAvvio>();
+    whenNeeded<TfrmCambiaPassword>();
+    whenNeeded<TfrmMenuBilancio>();
+    whenNeeded<TfrmMenuMovimenti>();
+    whenNeeded<TfrmMenuStats>();
+    whenNeeded<TfrmMovimenti>();
+    whenNeeded<TfrmClienti>();
+    whenNeeded<TfrmMenuInsoluti>();
+    whenNeeded<TfrmCausali>();
     return login;
 }
 

@@ -17,13 +17,16 @@ bool handleEnter(QWidget* window, QKeyEvent* event) {
     if (event->key() != Qt::Key_Return && event->key() != Qt::Key_Enter) return false;
     event->accept();
     auto* button = qobject_cast<QPushButton*>(window->focusWidget());
-    if (button && button->isEnabled() && button->isVisible() && button->window() == window) button->click();
+    if (button && button->isEnabled() && button->isVisible() && button->window() == window)
+        button->click();
     return true;
 }
 
 // Every screen and dialog window takes the program's theme unless its form
 // sets look="own".
-void takeTheme(QWidget* window) { window->setProperty("look", QStringLiteral("theme")); }
+void takeTheme(QWidget* window) {
+    window->setProperty("look", QStringLiteral("theme"));
+}
 }  // namespace
 
 ScreenWindow::ScreenWindow(QWidget* parent) : QWidget(parent) {
@@ -49,10 +52,13 @@ void ScreenWindow::closeEvent(QCloseEvent* event) {
     closeStep();
 }
 
-void ScreenWindow::closeStep() { screens::backToMainMenu(this); }
+void ScreenWindow::closeStep() {
+    screens::backToMainMenu(this);
+}
 
 DialogWindow::DialogWindow(QWidget* owner, Centre centre) : QDialog(owner), centre_(centre) {
-    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::MSWindowsFixedSizeDialogHint);
+    setWindowFlags(Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                   Qt::MSWindowsFixedSizeDialogHint);
     setModal(true);
     takeTheme(this);
 }
@@ -96,10 +102,26 @@ QList<QPointer<QWidget>>& registry() {
     static QList<QPointer<QWidget>> windows;
     return windows;
 }
+struct Pending {
+    QByteArray className;
+    Maker make;
+};
+QList<Pending>& pending() {
+    static QList<Pending> makers;
+    return makers;
+}
 }  // namespace
 
-void add(QWidget* window) { registry().append(window); }
-void clear() { registry().clear(); }
+void add(QWidget* window) {
+    registry().append(window);
+}
+void addWhenNeeded(const char* className, Maker make) {
+    pending().append({QByteArray(className), std::move(make)});
+}
+void clear() {
+    registry().clear();
+    pending().clear();
+}
 
 QList<QWidget*> all() {
     QList<QWidget*> out;
@@ -111,6 +133,15 @@ QList<QWidget*> all() {
 QWidget* byClassName(const char* className) {
     for (QWidget* w : all())
         if (qstrcmp(w->metaObject()->className(), className) == 0) return w;
+    for (qsizetype i = 0; i < pending().size(); ++i) {
+        if (pending()[i].className != className) continue;
+        // Taken off the list first: a window whose constructor asks for
+        // itself must not be made twice.
+        const Maker make = pending().takeAt(i).make;
+        QWidget* window = make();
+        add(window);
+        return window;
+    }
     return nullptr;
 }
 
@@ -124,7 +155,9 @@ void switchTo(QWidget* from, QWidget* to) {
     if (from && from != to) from->hide();
 }
 
-void backToMainMenu(QWidget* from) { switchTo(from, byClassName("TfrmAvvio")); }
+void backToMainMenu(QWidget* from) {
+    switchTo(from, byClassName("TfrmAvvio"));
+}
 }  // namespace screens
 
 }  // namespace vt

@@ -4,6 +4,7 @@
 #include <QList>
 #include <QPointer>
 #include <QWidget>
+#include <functional>
 
 #include "app/uiservices.h"
 
@@ -51,17 +52,26 @@ private:
     bool closing_ = false;
 };
 
-// The screen windows of the run, registered by start-up in creation order.
+// The screen windows of the run, registered by start-up. A window may be
+// registered as made when first asked for: start-up then shows the login
+// without building every screen first, and each screen is built once, the
+// first time someone opens it or hands something over to it.
 namespace screens {
 void add(QWidget* window);
+using Maker = std::function<QWidget*()>;
+void addWhenNeeded(const char* className, Maker make);
+// Forgets every window and every window still to be made.
 void clear();
+// The windows made so far, in the order they were made.
 QList<QWidget*> all();
+// The window of that class, made now if it was registered to be made when
+// needed; nothing when there is no such window.
 QWidget* byClassName(const char* className);
 template <typename T>
 T* get() {
     for (QWidget* w : all())
         if (auto* typed = qobject_cast<T*>(w)) return typed;
-    return nullptr;
+    return qobject_cast<T*>(byClassName(T::staticMetaObject.className()));
 }
 // Opening a screen from another: show the target, then hide the source.
 void switchTo(QWidget* from, QWidget* to);

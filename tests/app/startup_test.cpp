@@ -1,10 +1,11 @@
+#include "app/startup.h"
+
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QLocale>
 
 #include "app/conventions.h"
-#include "app/startup.h"
 #include "app/windows.h"
 #include "support/uifakes.h"
 
@@ -31,13 +32,21 @@ protected:
     }
 };
 
-TEST_F(StartUp, CreatesTheScreenWindowsInOrderAndShowsTheLoginFirst) {
-    QStringList order;
-    for (QWidget* w : screens::all()) order.append(QString::fromLatin1(w->metaObject()->className()));
-    EXPECT_EQ(order, (QStringList{"TfrmPassword", "TfrmAvvio", "TfrmCambiaPassword", "TfrmMenuBilancio",
-                                  "TfrmMenuMovimenti", "TfrmMenuStats", "TfrmMovimenti", "TfrmClienti",
-                                  "TfrmMenuInsoluti", "TfrmCausali"}));
+TEST_F(StartUp, ShowsTheLoginFirstAndBuildsEveryOtherScreenOnceWhenFirstNeeded) {
     EXPECT_EQ(login->metaObject()->className(), QByteArray("TfrmPassword"));
+    EXPECT_EQ(screens::all(), QList<QWidget*>{login});
+    const char* const screensOfTheProgram[] = {
+        "TfrmAvvio",         "TfrmCambiaPassword", "TfrmMenuBilancio",
+        "TfrmMenuMovimenti", "TfrmMenuStats",      "TfrmMovimenti",
+        "TfrmClienti",       "TfrmMenuInsoluti",   "TfrmCausali"};
+    for (const char* name : screensOfTheProgram) {
+        QWidget* screen = screens::byClassName(name);
+        ASSERT_NE(screen, nullptr) << name;
+        EXPECT_EQ(screen->metaObject()->className(), QByteArray(name));
+        EXPECT_EQ(screens::byClassName(name), screen) << name << " built twice";
+    }
+    EXPECT_EQ(screens::all().size(), 10);
+    EXPECT_EQ(screens::byClassName("TfrmNessuna"), nullptr);
     EXPECT_EQ(visible(), QStringList{"TfrmPassword"});
 }
 
