@@ -12,6 +12,55 @@
 
 namespace vt::bench {
 
+namespace {
+const QStringList& sampleCausali() {
+    static const QStringList causali{QStringLiteral("Affitto locali ufficio di via Roma"),
+                                     QStringLiteral("Fornitura energia elettrica bimestrale"),
+                                     QStringLiteral("Consulenza fiscale e tributaria trimestrale"),
+                                     QStringLiteral("Parcella per prestazione professionale"),
+                                     QStringLiteral("Canone assistenza software gestionale")};
+    return causali;
+}
+const QStringList& sampleNames() {
+    static const QStringList names{QStringLiteral("Rossi Mario"), QStringLiteral("Bianchi S.r.l."),
+                                   QStringLiteral("Verdi Giuseppina e figli S.n.c."),
+                                   QStringLiteral("Studio Associato Esposito & Colombo"),
+                                   QStringLiteral("Società Cooperativa Sociale L'Aurora")};
+    return names;
+}
+}  // namespace
+
+QString makeCausaliFolder(int count) {
+    static QTemporaryDir dir;
+    const QString folder = dir.filePath(QStringLiteral("causali-%1").arg(count)) + u'/';
+    const QString path = folder + QStringLiteral("Causali.pro");
+    if (QFile::exists(path)) return folder;
+    QDir().mkpath(folder);
+    const QStringList& causali = sampleCausali();
+    const QStringList& names = sampleNames();
+    std::mt19937 random(11);
+    QFile file(path);
+    file.open(QIODevice::WriteOnly);
+    for (int i = 0; i < count; ++i) {
+        CausaleRecord r;
+        const bool in = random() % 2 == 0;
+        r.setFlag(cau::Entrata, in);
+        r.setFlag(cau::Uscita, !in);
+        r.setText(cau::Causale, causali[static_cast<int>(random() % causali.size())] + QStringLiteral(" n. %1").arg(i));
+        r.setText(cau::Promemoria, QStringLiteral("Rata mensile, pagamento con bonifico"));
+        const QString amount = normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
+        r.setText(cau::Importo, amount);
+        r.setText(cau::ImportoSegnato, (in ? u'+' : u'-') + amount);
+        r.setText(cau::Pagatore, names[static_cast<int>(random() % names.size())]);
+        r.setText(cau::Beneficiario, names[static_cast<int>(random() % names.size())]);
+        r.setText(cau::Email, QStringLiteral("amministrazione@example.it"));
+        r.setText(cau::Pagamento, QStringLiteral("Bonifico bancario"));
+        r.setText(cau::Note, QStringLiteral("Nessuna nota particolare per questa causale."));
+        file.write(r.bytes());
+    }
+    return folder;
+}
+
 QString makeYearFile(int count) {
     static QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("bench-%1.eur").arg(count));

@@ -13,6 +13,10 @@ namespace vt::bench {
 // returns its path (in a temporary folder that lives until the process ends).
 QString makeYearFile(int count);
 
+// Writes "Causali.pro" of `count` causali into a folder of its own and
+// returns the folder (ending with '/'), to be used as the program folder.
+QString makeCausaliFolder(int count);
+
 // Writes a registry Clienti.pro of `count` cards, alone in its own
 // temporary folder, and returns its path.
 QString makeClientFile(int count);

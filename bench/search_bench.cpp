@@ -8,7 +8,6 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
-#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -121,14 +120,5 @@ BENCHMARK(dueListFill)->Unit(benchmark::kMillisecond)->Iterations(5);
 int main(int argc, char** argv) {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
-    benchmark::Initialize(&argc, argv);
-    if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
-    vt::bench::TimingReporter reporter;
-    benchmark::RunSpecifiedBenchmarks(&reporter);
-    const double scan = reporter.timeOf("plainScan");
-    const double window = reporter.timeOf("windowSearch");
-    if (scan > 0 && window > 0)
-        std::printf("search window/plain scan ratio: %.2f (target <= 4.0)\n", window / scan);
-    benchmark::Shutdown();
-    return 0;
+    return vt::bench::runWithRatio(argc, argv, "plainScan", "windowSearch", "search window/plain scan", "4.0");
 }

@@ -1,7 +1,10 @@
 #include "app/cardactions.h"
 
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 
+#include "app/OpenURL.h"
 #include "app/uiservices.h"
 
 namespace vt::card {
@@ -59,6 +62,23 @@ bool reachable(QWidget* card, const RecordFile& file, MessageKind form) {
     if (file.touch()) return true;
     messages().show(card, form, accessFailureMessage());
     return false;
+}
+
+void showAmountCaption(QLabel* caption, bool incoming) {
+    caption->setText(amountCaption(incoming));
+    QPalette palette = caption->palette();
+    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
+    caption->setPalette(palette);
+}
+
+void sendMail(QWidget* card, QLineEdit* email, const QString& missing) {
+    const auto target = mailTarget(email->text());
+    if (!target) {
+        vt::warning(card, missing);
+        email->setFocus(Qt::OtherFocusReason);
+        return;
+    }
+    TMisc::Open(*target);
 }
 
 }  // namespace vt::card

@@ -2,14 +2,16 @@
 
 #include <QByteArray>
 #include <QByteArrayView>
+#include <QWidget>
 #include <functional>
 
 #include "app/uiservices.h"
 #include "archive/cardfile.h"
+#include "archive/cardrules.h"
 #include "archive/recordfile.h"
 
 class QLabel;
-class QWidget;
+class QLineEdit;
 
 // The file side of the card editors' commands, the same for every archive:
 // each opens the file, does its one read or write, closes it and reports
@@ -31,5 +33,23 @@ bool save(QWidget* card, const RecordFile& file, QByteArrayView record, QLabel* 
 // closed again. False, after the access message in the card's `form`, when
 // it cannot be.
 bool reachable(QWidget* card, const RecordFile& file, MessageKind form);
+
+// The save check that failed: its message in its form, then the focus on
+// its field.
+template <typename F>
+void reportCheck(QWidget* card, const SaveCheck<F>& failed, QWidget* field) {
+    messages().show(
+        card,
+        failed.kind == SaveCheck<F>::Kind::Warning ? MessageKind::Warning : MessageKind::Notice,
+        failed.message);
+    if (field) field->setFocus(Qt::OtherFocusReason);
+}
+
+// The amount caption of the direction: black for incoming, red for outgoing.
+void showAmountCaption(QLabel* caption, bool incoming);
+
+// The e-mail button: a new message to the address of `email`, or the
+// warning `missing` and the focus on the field when it is blank.
+void sendMail(QWidget* card, QLineEdit* email, const QString& missing);
 
 }  // namespace vt::card

@@ -127,7 +127,9 @@ public:
     EnterMove(QObject* parent, QWidget* target) : QObject(parent), target_(target) {}
     bool eventFilter(QObject*, QEvent* event) override {
         if (event->type() != QEvent::KeyPress || !isEnter(static_cast<QKeyEvent*>(event))) return false;
-        if (target_) target_->setFocus(Qt::OtherFocusReason);
+        // As Tab does: a field reached this way has its text selected, so
+        // typing replaces a shown "0,00" instead of being added to it.
+        if (target_) target_->setFocus(Qt::TabFocusReason);
         return true;
     }
 

@@ -10,6 +10,7 @@
 #include "app/Guida.h"
 #include "app/OpenURL.h"
 #include "app/cardactions.h"
+#include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
@@ -28,18 +29,10 @@ using namespace vt::clients;
 
 namespace {
 
-// Replaces a field's text without moving the caret more than needed.
-void replaceKeepingCaret(QLineEdit* field, const QString& text) {
-    if (field->text() == text) return;
-    const int caret = field->cursorPosition();
-    field->setText(text);
-    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
-}
-
 // Keeps a field in the form `rule` gives it after every change.
 void keepAs(QLineEdit* field, QString (*rule)(const QString&)) {
     QObject::connect(field, &QLineEdit::textChanged, field, [field, rule](const QString& text) {
-        replaceKeepingCaret(field, rule(text));
+        vt::replaceKeepingCaret(field, rule(text));
     });
 }
 
@@ -100,7 +93,7 @@ TfrmClienti::TfrmClienti(QWidget* parent)
         province->setEditText(QString());
         province->installEventFilter(this);
         connect(province, &QComboBox::editTextChanged, province, [province](const QString& text) {
-            replaceKeepingCaret(province->lineEdit(), codeText(text));
+            vt::replaceKeepingCaret(province->lineEdit(), codeText(text));
         });
     }
 
@@ -114,7 +107,9 @@ TfrmClienti::TfrmClienti(QWidget* parent)
     keepAs(ui->txtIban, codeText);
     keepAs(ui->txtEmail, emailText);
     ui->txtEmail->installEventFilter(this);
-    ui->txtCapRes->installEventFilter(this);
+    // The postal code follows the keyboard: what a key typed is upper-cased
+    // when the key comes up.
+    vt::installAfterKeyRelease(ui->txtCapRes, upperText);
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmClienti::cmdNuovoClick);
     connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmClienti::cmdDuplicaClick);
@@ -206,15 +201,11 @@ bool TfrmClienti::eventFilter(QObject* watched, QEvent* event) {
     if (auto* province = qobject_cast<QComboBox*>(watched)) {
         if (event->type() == QEvent::FocusIn) unselectKeepingText(province);
         if (event->type() == QEvent::FocusOut)
-            replaceKeepingCaret(province->lineEdit(), codeText(province->currentText()));
+            vt::replaceKeepingCaret(province->lineEdit(), codeText(province->currentText()));
         return false;
     }
     if (watched == ui->txtEmail && event->type() == QEvent::FocusOut)
-        replaceKeepingCaret(ui->txtEmail, emailText(ui->txtEmail->text()));
-    // The postal code follows the keyboard: what a key typed is upper-cased
-    // when the key comes up.
-    if (watched == ui->txtCapRes && event->type() == QEvent::KeyRelease)
-        replaceKeepingCaret(ui->txtCapRes, upperText(ui->txtCapRes->text()));
+        vt::replaceKeepingCaret(ui->txtEmail, emailText(ui->txtEmail->text()));
     return false;
 }
 

@@ -8,11 +8,14 @@
 #include "app/OpenURL.h"
 #include "app/base/services.h"
 #include "app/cardactions.h"
+#include "app/cardfields.h"
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "archive/codec.h"
 #include "archive/recordfile.h"
 #include "archive/texts.h"
+#include "causali/TrovaCausali.h"
+#include "causali/logic/card.h"
 #include "checks/checkwindows.h"
 #include "clients/TrovaClienti.h"
 #include "movements/AllegaCartella.h"
@@ -26,6 +29,12 @@
 #include "ui_Movimenti.h"
 
 using namespace vt::card;
+
+namespace {
+// The record holds 250 characters of payment method; the keyboard may
+// bring in 150.
+constexpr int kPaymentTypingLimit = 150;
+}  // namespace
 
 TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     : vt::ScreenWindow(parent), ui(std::make_unique<Ui::TfrmMovimenti>()) {
@@ -63,11 +72,14 @@ TfrmMovimenti::TfrmMovimenti(QWidget* parent)
     vt::installDigitFilter(ui->txtPreavviso);
     vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installAmountFilter(ui->txtImporto);
-    for (QWidget* w :
-         {static_cast<QWidget*>(ui->txtData), static_cast<QWidget*>(ui->txtDataSca),
-          static_cast<QWidget*>(ui->txtImporto), static_cast<QWidget*>(ui->txtCodFisc),
-          static_cast<QWidget*>(ui->txtEmail), static_cast<QWidget*>(ui->txtPagamento)})
-        w->installEventFilter(this);
+    // The record holds more than may be typed here: a picker may bring up
+    // to the record's capacity, the keyboard only kPaymentTypingLimit.
+    vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);
+    vt::installAfterKeyRelease(ui->txtCodFisc, fiscalCodeAfterKey);
+    vt::installAfterKeyRelease(ui->txtEmail, emailAfterKey);
+    vt::installOnLeave(ui->txtImporto, [this] { txtImportoExit(); });
+    ui->txtData->installEventFilter(this);
+    ui->txtDataSca->installEventFilter(this);
 
     connect(ui->cmdNuovo, &QToolButton::clicked, this, &TfrmMovimenti::cmdNuovoClick);
     connect(ui->cmdDuplica, &QToolButton::clicked, this, &TfrmMovimenti::cmdDuplicaClick);
@@ -192,10 +204,7 @@ void TfrmMovimenti::loadRecord(const vt::MovementRecord& record, qint64 position
 }
 
 void TfrmMovimenti::showDirection(bool incoming) {
-    ui->lblImporto->setText(amountCaption(incoming));
-    QPalette palette = ui->lblImporto->palette();
-    palette.setColor(QPalette::WindowText, incoming ? QColor(0xFF000000u) : QColor(0xFFFF0000u));
-    ui->lblImporto->setPalette(palette);
+    showAmountCaption(ui->lblImporto, incoming);
 }
 
 void TfrmMovimenti::clearCard() {
@@ -213,20 +222,11 @@ void TfrmMovimenti::showEvent(QShowEvent* event) {
 // ---- Keys ------------------------------------------------------------------
 
 namespace {
-constexpr int kPaymentTypingLimit = 150;
 
 bool isModifierOnly(int key) {
     return key == Qt::Key_Shift || key == Qt::Key_Control || key == Qt::Key_Alt ||
            key == Qt::Key_Meta || key == Qt::Key_AltGr || key == Qt::Key_CapsLock ||
            key == Qt::Key_NumLock;
-}
-
-// Replaces a field's text without moving the caret more than needed.
-void replaceKeepingCaret(QLineEdit* field, const QString& text) {
-    if (field->text() == text) return;
-    const int caret = field->cursorPosition();
-    field->setText(text);
-    field->setCursorPosition(std::min(caret, static_cast<int>(text.size())));
 }
 }  // namespace
 
@@ -244,32 +244,6 @@ bool TfrmMovimenti::eventFilter(QObject* watched, QEvent* event) {
         else
             openDatePicker(field);
         return true;
-    }
-    if (watched == ui->txtImporto && event->type() == QEvent::FocusOut) {
-        // Leaving the field, not a context menu or another window taking
-        // the keyboard for a moment (the user may be about to paste).
-        const auto reason = static_cast<QFocusEvent*>(event)->reason();
-        if (reason != Qt::PopupFocusReason && reason != Qt::ActiveWindowFocusReason)
-            txtImportoExit();
-        return false;
-    }
-    if (watched == ui->txtPagamento && event->type() == QEvent::KeyPress) {
-        // The record holds more than may be typed here: a picker may bring
-        // up to the record's capacity, the keyboard only kPaymentTypingLimit.
-        const auto* key = static_cast<QKeyEvent*>(event);
-        const QString typed = key->text();
-        if (typed.isEmpty() || typed.front().unicode() < 32 || typed.front().unicode() == 127 ||
-            key->modifiers().testFlag(Qt::ControlModifier))
-            return false;
-        const qsizetype kept =
-            ui->txtPagamento->text().size() - ui->txtPagamento->selectedText().size();
-        return kept + typed.size() > kPaymentTypingLimit;
-    }
-    if (event->type() == QEvent::KeyRelease) {
-        if (watched == ui->txtCodFisc)
-            replaceKeepingCaret(ui->txtCodFisc, fiscalCodeAfterKey(ui->txtCodFisc->text()));
-        if (watched == ui->txtEmail)
-            replaceKeepingCaret(ui->txtEmail, emailAfterKey(ui->txtEmail->text()));
     }
     return false;
 }
@@ -307,19 +281,19 @@ void TfrmMovimenti::cmdNuovoClick() {
     clearCard();
 }
 
-QWidget* TfrmMovimenti::fieldWidget(Check::Field field) const {
+QWidget* TfrmMovimenti::fieldWidget(CheckField field) const {
     switch (field) {
-        case Check::Field::Causale:
+        case CheckField::Causale:
             return ui->txtCausale;
-        case Check::Field::Data:
+        case CheckField::Data:
             return ui->txtData;
-        case Check::Field::DataSca:
+        case CheckField::DataSca:
             return ui->txtDataSca;
-        case Check::Field::Preavviso:
+        case CheckField::Preavviso:
             return ui->txtPreavviso;
-        case Check::Field::Pagatore:
+        case CheckField::Pagatore:
             return ui->txtPagatore;
-        case Check::Field::Beneficiario:
+        case CheckField::Beneficiario:
             return ui->txtBeneficiario;
     }
     return nullptr;
@@ -329,11 +303,7 @@ void TfrmMovimenti::cmdSalvaClick() {
     btnCentsClick();
     const CardTexts card = cardTexts();
     if (const auto failed = firstFailingCheck(card)) {
-        if (failed->kind == Check::Kind::Warning)
-            vt::warning(this, failed->message);
-        else
-            vt::notice(this, failed->message);
-        if (QWidget* w = fieldWidget(failed->field)) w->setFocus(Qt::OtherFocusReason);
+        reportCheck(this, *failed, fieldWidget(failed->field));
         return;
     }
     vt::card::save(this, vt::MovementFile(yearFile()).raw(), encode(card).bytes(),
@@ -392,18 +362,21 @@ void TfrmMovimenti::chkIvaClick() {
 }
 
 void TfrmMovimenti::sndEmailClick() {
-    const auto target = mailTarget(ui->txtEmail->text());
-    if (!target) {
-        vt::warning(this, kEmailMissing);
-        ui->txtEmail->setFocus(Qt::OtherFocusReason);
-        return;
-    }
-    TMisc::Open(*target);
+    sendMail(this, ui->txtEmail, kEmailMissing);
 }
 
 // ---- Windows built elsewhere -------------------------------------------------
 
-void TfrmMovimenti::impCausaleClick() {}
+void TfrmMovimenti::impCausaleClick() {
+    vt::openDialog<TfrmTrovaCausali>(this, [this](TfrmTrovaCausali& list) {
+        list.setMemory(QStringLiteral("movimenti"));
+        list.setMovementImport([this](const vt::CausaleRecord& causale) {
+            CardTexts c = cardTexts();
+            vt::causali::importInto(causale, c);
+            setCardTexts(c);
+        });
+    });
+}
 void TfrmMovimenti::impPagatoreClick() {
     vt::openDialog<TfrmTrovaClienti>(
         this, [](TfrmTrovaClienti& d) { d.setMemory(QStringLiteral("movimenti_pagatore")); });

@@ -172,6 +172,17 @@ TEST(EnterChain, MovesAlongAndWraps) {
     EXPECT_TRUE(f.txtA->hasFocus());
 }
 
+TEST(EnterChain, TypingInTheFieldReachedReplacesWhatItShowed) {
+    Form f;
+    installEnterChain({f.txtA, f.txtB});
+    f.txtB->setText(QStringLiteral("0,00"));
+    f.txtA->setFocus();
+    QTest::keyClick(f.txtA, Qt::Key_Return);
+    ASSERT_TRUE(f.txtB->hasFocus());
+    QTest::keyClicks(f.txtB, QStringLiteral("450"));
+    EXPECT_EQ(f.txtB->text(), QStringLiteral("450"));
+}
+
 TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeys) {
     Form f;
     installDigitFilter(f.txtA);

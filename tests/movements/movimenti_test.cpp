@@ -718,12 +718,6 @@ TEST_F(Card, ToolButtonsOpenTheirWindows) {
     EXPECT_EQ(desktop.dialogs().opened.size(), 5);
 }
 
-TEST_F(Card, PickerButtonsOfArchivesNotYetBuiltOpenNothing) {
-    button("impCausale")->click();
-    EXPECT_TRUE(shown().empty());
-    EXPECT_TRUE(desktop.dialogs().opened.isEmpty());
-}
-
 TEST_F(Card, PayerAndBeneficiaryImportsOpenTheRegistryPicker) {
     for (const char* name : {"impPagatore", "impBeneficiario"}) {
         desktop.dialogs().scripts.push_back([](QDialog&) { return int(QDialog::Rejected); });

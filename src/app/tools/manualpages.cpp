@@ -2,6 +2,7 @@
 
 #include "app/logic/helppages.h"
 #include "balance/logic/helppages.h"
+#include "causali/logic/helppages.h"
 #include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
 #include "movements/logic/helppages.h"
@@ -18,6 +19,7 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += clientsHelpPages();
     pages += movementsHelpPages();
+    pages += causaliHelpPages();
     pages += expcli::helpPages();
     pages += balanceHelpPages();
     pages += statsHelpPages();

@@ -49,16 +49,7 @@ QString invalidDateMessage(const QString& date) {
                "gg/mm/aaaa.");
 }
 
-Check warningOn(Check::Field field, const QString& what) {
-    return {field, Check::Kind::Warning,
-            QStringLiteral("Attenzione: per salvare la scheda \u00E8 necessario indicare ") + what};
-}
-
 }  // namespace
-
-QString signedAmount(const QString& amount, bool incoming) {
-    return (incoming ? QStringLiteral("+") : QStringLiteral("-")) + vt::trimmed(amount);
-}
 
 CardTexts clearedCard(const QDate& today) {
     CardTexts card;
@@ -84,15 +75,8 @@ MovementRecord encode(const CardTexts& card) {
 void decode(const MovementRecord& record, qint64 position, CardTexts& card) {
     for (const auto& b : kBindings) card.*b.member = record.text(b.field);
     card.totale = record.text(mov::ImportoSegnato);
-    // The radio pair always has exactly one button checked: "Entrata"
-    // decides when it is readable, and "Uscita" overrides it when set; a
-    // cleared "Uscita" only matters when "Entrata" cannot be read.
-    const Flag in = record.flag(mov::Entrata);
-    const Flag out = record.flag(mov::Uscita);
-    if (in == Flag::Yes) card.incoming = true;
-    if (in == Flag::No) card.incoming = false;
-    if (out == Flag::Yes) card.incoming = false;
-    if (out == Flag::No && in == Flag::Unknown) card.incoming = true;
+    card.incoming =
+        incomingFromFlags(record.flag(mov::Entrata), record.flag(mov::Uscita), card.incoming);
     const Flag settled = record.flag(mov::Saldato);
     if (settled == Flag::Yes) card.saldato = true;
     if (settled == Flag::No) card.saldato = false;
@@ -111,23 +95,25 @@ bool isDayCount(const QString& text) {
 std::optional<Check> firstFailingCheck(const CardTexts& card) {
     using F = Check::Field;
     if (vt::trimmed(card.causale).isEmpty())
-        return warningOn(F::Causale, QStringLiteral("la causale del pagamento."));
+        return missingField(F::Causale, QStringLiteral("la causale del pagamento."));
     const QString date = vt::trimmed(card.data);
     if (date.isEmpty())
-        return warningOn(F::Data, QStringLiteral("la data di registrazione dell'operazione."));
+        return missingField(F::Data, QStringLiteral("la data di registrazione dell'operazione."));
     if (!dateValue(date)) return Check{F::Data, Check::Kind::Notice, invalidDateMessage(date)};
     const QString due = vt::trimmed(card.dataSca);
     if (due.isEmpty())
-        return warningOn(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
+        return missingField(F::DataSca, QStringLiteral("la data di scadenza del pagamento."));
     if (!dateValue(due)) return Check{F::DataSca, Check::Kind::Notice, invalidDateMessage(due)};
     // The due list reads the notice as a number of days: a notice that is
     // not all digits (pasted text) would silently end that list.
     if (!isDayCount(vt::trimmed(card.preavviso)))
-        return warningOn(F::Preavviso,
-                         QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
-    if (vt::trimmed(card.pagatore).isEmpty()) return warningOn(F::Pagatore, QStringLiteral("il nome del pagatore."));
+        return missingField(
+            F::Preavviso,
+            QStringLiteral("il numero di giorni di preavviso della scadenza del pagamento."));
+    if (vt::trimmed(card.pagatore).isEmpty())
+        return missingField(F::Pagatore, QStringLiteral("il nome del pagatore."));
     if (vt::trimmed(card.beneficiario).isEmpty())
-        return warningOn(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
+        return missingField(F::Beneficiario, QStringLiteral("il nome del beneficiario."));
     return std::nullopt;
 }
 
@@ -144,20 +130,6 @@ bool duplicate(CardTexts& card, const QDate& today) {
     card.desc03.clear();
     card.posizione.clear();
     return true;
-}
-
-QString fiscalCodeAfterKey(const QString& text) {
-    return vt::trimmed(text).toUpper();
-}
-
-QString emailAfterKey(const QString& text) {
-    return vt::trimmed(text);
-}
-
-std::optional<QString> mailTarget(const QString& email) {
-    const QString address = vt::trimmed(email);
-    if (address.isEmpty()) return std::nullopt;
-    return QStringLiteral("\"mailto:") + address + QStringLiteral("\"");
 }
 
 bool acceptableYear(const QString& typed) {

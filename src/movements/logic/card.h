@@ -5,6 +5,7 @@
 #include <optional>
 
 #include "archive/cardfile.h"
+#include "archive/cardrules.h"
 #include "archive/records.h"
 
 // The movement card editor's rules, on a plain copy of its controls: what a
@@ -26,17 +27,6 @@ struct CardTexts {
     bool operator==(const CardTexts&) const = default;
 };
 
-// Captions of the amount field, black for an incoming movement and red for
-// an outgoing one.
-inline const QString kCaptionIncoming = QStringLiteral("Importo in entrata: \u20AC");
-inline const QString kCaptionOutgoing = QStringLiteral("Importo in uscita: \u20AC");
-inline QString amountCaption(bool incoming) {
-    return incoming ? kCaptionIncoming : kCaptionOutgoing;
-}
-
-// "+" or "-" (by direction) before the trimmed amount.
-QString signedAmount(const QString& amount, bool incoming);
-
 // A new card dated `today`: days of notice 0, amount 0,00, incoming, not
 // settled, everything else empty.
 CardTexts clearedCard(const QDate& today);
@@ -52,15 +42,9 @@ void decode(const MovementRecord& record, qint64 position, CardTexts& card);
 
 // ---- Saving ---------------------------------------------------------------
 
-// The first save check that fails: what to say, in which form, and which
-// field gets the focus.
-struct Check {
-    enum class Field { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
-    enum class Kind { Warning, Notice };
-    Field field;
-    Kind kind;
-    QString message;
-};
+// The first save check that fails (its message, form and field).
+enum class CheckField { Causale, Data, DataSca, Preavviso, Pagatore, Beneficiario };
+using Check = SaveCheck<CheckField>;
 std::optional<Check> firstFailingCheck(const CardTexts& card);
 
 inline const QString kEmailMissing =
@@ -72,14 +56,6 @@ inline const QString kEmailMissing =
 // settled, no attachments, dated today). False, and nothing changed, for a
 // card that is not stored yet.
 bool duplicate(CardTexts& card, const QDate& today);
-
-// The fiscal code field after a key release: trimmed and upper-cased.
-QString fiscalCodeAfterKey(const QString& text);
-// The e-mail field after a key release: trimmed.
-QString emailAfterKey(const QString& text);
-// What the desktop is asked to open for an e-mail, or nothing when the
-// address is blank.
-std::optional<QString> mailTarget(const QString& email);
 
 // Date picker targets.
 inline const QString kPickOperationDate = QStringLiteral("movimenti_data");

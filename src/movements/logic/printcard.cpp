@@ -2,9 +2,15 @@
 
 namespace vt::movprint {
 
-const QList<Row>& rows() {
-    static const QList<Row> table{
-        {QStringLiteral("Tipo movimento:"), QStringLiteral("txtTipo"), QStringLiteral("optEntrata")},
+namespace {
+report::CardSheet makeSheet() {
+    report::CardSheet s;
+    s.name = QStringLiteral("Scheda movimento");
+    s.title = QStringLiteral("SCHEDA INFORMATIVA MOVIMENTO");
+    s.footerTop = 109;
+    s.rows = {
+        {QStringLiteral("Tipo movimento:"), QStringLiteral("txtTipo"), QStringLiteral("optEntrata"),
+         QStringLiteral("Entrata"), QStringLiteral("Uscita")},
         {QStringLiteral("Data operazione:"), QStringLiteral("txtData"), QStringLiteral("txtData")},
         {QStringLiteral("Causale:"), QStringLiteral("txtCausale"), QStringLiteral("txtCausale")},
         {QStringLiteral("Promemoria:"), QStringLiteral("txtPromemoria"), QStringLiteral("txtPromemoria")},
@@ -23,9 +29,16 @@ const QList<Row>& rows() {
         {QStringLiteral("CRO / Ricevuta n."), QStringLiteral("txtRicevuta"), QStringLiteral("txtRicevuta")},
         {QStringLiteral("Tariffa applicata:"), QStringLiteral("txtTariffa"), QStringLiteral("txtTariffa")},
         {QStringLiteral("Note:"), QStringLiteral("txtNote"), QStringLiteral("txtNote")},
-        {QStringLiteral("Saldato:"), QStringLiteral("txtSaldato"), QStringLiteral("chkSaldato")},
+        {QStringLiteral("Saldato:"), QStringLiteral("txtSaldato"), QStringLiteral("chkSaldato"),
+         QStringLiteral("S\u00EC"), QStringLiteral("No")},
     };
-    return table;
+    return s;
+}
+}  // namespace
+
+const report::CardSheet& sheet() {
+    static const report::CardSheet s = makeSheet();
+    return s;
 }
 
 }  // namespace vt::movprint

@@ -3,9 +3,11 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 #include "app/logic/helppage.h"
+#include "archive/recordfile.h"
 #include "output/logic/spreadsheet.h"
 
 namespace vt::exporting {

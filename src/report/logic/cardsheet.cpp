@@ -61,6 +61,13 @@ ReportLayout cardSheetLayout(const QString& name, const QString& title, const QL
     return layout;
 }
 
+ReportLayout cardSheetLayout(const CardSheet& sheet) {
+    QList<CardRow> rows;
+    rows.reserve(sheet.rows.size());
+    for (const SheetRow& r : sheet.rows) rows.append({r.caption, r.memo});
+    return cardSheetLayout(sheet.name, sheet.title, rows, sheet.footerTop);
+}
+
 QString printedOnText(const QDate& day, const QTime& time) {
     return QStringLiteral("Stampa eseguita in data ") + day.toString(QStringLiteral("dd/MM/yyyy")) +
            QStringLiteral(" alle ore ") + time.toString(QStringLiteral("HH:mm:ss"));

@@ -25,6 +25,27 @@ struct CardRow {
 ReportLayout cardSheetLayout(const QString& name, const QString& title, const QList<CardRow>& rows,
                              double footerTop);
 
+// A printed card filled from the card editor's controls as they stand.
+// Each row takes the trimmed text of `control`, or, when `checkedWord` is
+// set, one of two words by whether the control (a radio button or check
+// box) is checked.
+struct SheetRow {
+    QString caption;
+    QString memo;
+    QString control;
+    QString checkedWord = {};
+    QString uncheckedWord = {};
+
+    bool byCheck() const { return !checkedWord.isEmpty(); }
+};
+struct CardSheet {
+    QString name;   // the layout's name, e.g. "Scheda movimento"
+    QString title;  // the title bar's text
+    QList<SheetRow> rows;
+    double footerTop = 0;  // where the footer bar sits, in millimetres
+};
+ReportLayout cardSheetLayout(const CardSheet& sheet);
+
 // "Stampa eseguita in data dd/mm/yyyy alle ore hh:mm:ss".
 QString printedOnText(const QDate& day, const QTime& time);
 
