@@ -11,7 +11,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTemporaryDir>
 #include <cstdio>
 #include <memory>
@@ -96,9 +96,9 @@ public:
     int run(QDialog& dialog) override {
         dialog.show();
         QApplication::processEvents();
-        auto* grid = dialog.findChild<QTableWidget*>(QStringLiteral("grdRecords"));
+        auto* grid = dialog.findChild<QTableView*>(QStringLiteral("grdRecords"));
         state->PauseTiming();
-        if (!grid || grid->rowCount() != kMovements) state->SkipWithError("the grid is not complete");
+        if (!grid || grid->model()->rowCount() != kMovements) state->SkipWithError("the grid is not complete");
         return QDialog::Rejected;
     }
 };

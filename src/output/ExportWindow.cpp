@@ -1,5 +1,6 @@
 #include "output/ExportWindow.h"
 
+#include <QAbstractTableModel>
 #include <QDir>
 #include <QFrame>
 #include <QHBoxLayout>
@@ -7,10 +8,9 @@
 #include <QLabel>
 #include <QPainter>
 #include <QPixmap>
-#include <QSignalBlocker>
 #include <QStyle>
 #include <QSvgRenderer>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -78,6 +78,91 @@ QToolButton* imageButton(QWidget* parent, const char* name, const QIcon& icon, c
 
 }  // namespace
 
+// The grid's contents: the row texts as the export read them, plus the
+// changes typed into the editable columns. A year can give tens of thousands
+// of rows; the view asks only for the cells it paints, so nothing is made per
+// cell when the grid is filled.
+class ExportWindow::GridModel : public QAbstractTableModel {
+public:
+    GridModel(const exporting::Definition& definition, QObject* parent)
+        : QAbstractTableModel(parent) {
+        headers_.append(QStringLiteral("N."));
+        editable_.append(false);
+        for (const auto& c : definition.columns) {
+            headers_.append(c.header);
+            editable_.append(c.editable);
+        }
+    }
+
+    // Without a row count the grid keeps its designed empty rows; the rows
+    // after the read ones stay empty and unnumbered.
+    void fill(exporting::Rows rows) {
+        beginResetModel();
+        rowCount_ = static_cast<int>(rows.rowCount.value_or(exporting::kDesignedRows));
+        rows_ = rows.rowCount ? std::move(rows.rows) : QList<QStringList>{};
+        if (rows_.size() > rowCount_) rows_.resize(rowCount_);
+        numbered_ = static_cast<int>(rows_.size());
+        endResetModel();
+    }
+
+    int rowCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : rowCount_;
+    }
+    int columnCount(const QModelIndex& parent = {}) const override {
+        return parent.isValid() ? 0 : static_cast<int>(headers_.size());
+    }
+
+    QVariant data(const QModelIndex& index, int role) const override {
+        if (role != Qt::DisplayRole && role != Qt::EditRole) return {};
+        return text(index.row(), index.column());
+    }
+
+    QVariant headerData(int section, Qt::Orientation orientation, int role) const override {
+        if (orientation == Qt::Horizontal && role == Qt::DisplayRole && section >= 0 &&
+            section < headers_.size())
+            return headers_[section];
+        return QAbstractTableModel::headerData(section, orientation, role);
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& index) const override {
+        Qt::ItemFlags f = QAbstractTableModel::flags(index);
+        if (isEditable(index.column())) f |= Qt::ItemIsEditable;
+        return f;
+    }
+
+    bool setData(const QModelIndex& index, const QVariant& value, int role) override {
+        if (role != Qt::EditRole || !index.isValid() || !isEditable(index.column())) return false;
+        const int row = index.row();
+        if (row >= rows_.size()) rows_.resize(row + 1);
+        QStringList& cells = rows_[row];
+        const int column = index.column() - 1;
+        while (cells.size() <= column) cells.append(QString());
+        cells[column] = value.toString();
+        emit dataChanged(index, index, {Qt::DisplayRole, Qt::EditRole});
+        return true;
+    }
+
+    // The cell's text; column 0 is the row number of a read row.
+    QString text(int row, int column) const {
+        if (row < 0 || row >= rowCount_ || column < 0 || column >= headers_.size()) return {};
+        if (column == 0) return row < numbered_ ? QString::number(row + 1) : QString();
+        if (row >= rows_.size()) return {};
+        const QStringList& cells = rows_[row];
+        return column - 1 < cells.size() ? cells[column - 1] : QString();
+    }
+
+private:
+    bool isEditable(int column) const {
+        return column >= 0 && column < editable_.size() && editable_[column];
+    }
+
+    QList<bool> editable_;
+    QStringList headers_;
+    QList<QStringList> rows_;
+    int rowCount_ = 0;
+    int numbered_ = 0;
+};
+
 ExportWindow::ExportWindow(QWidget* owner, exporting::Definition definition)
     : DialogWindow(owner), definition_(std::move(definition)) {
     setWindowTitle(definition_.caption);
@@ -92,8 +177,10 @@ ExportWindow::ExportWindow(QWidget* owner, exporting::Definition definition)
     body->setContentsMargins(10, 10, 10, 6);
     body->setSpacing(6);
 
-    grdRecords_ = new QTableWidget(panel);
+    grdRecords_ = new QTableView(panel);
     grdRecords_->setObjectName(QStringLiteral("grdRecords"));
+    model_ = new GridModel(definition_, grdRecords_);
+    grdRecords_->setModel(model_);
     body->addWidget(grdRecords_);
 
     auto* buttons = new QHBoxLayout;
@@ -130,10 +217,6 @@ ExportWindow::ExportWindow(QWidget* owner, exporting::Definition definition)
 ExportWindow::~ExportWindow() = default;
 
 void ExportWindow::setUpGrid() {
-    QStringList headers{QStringLiteral("N.")};
-    for (const auto& c : definition_.columns) headers.append(c.header);
-    grdRecords_->setColumnCount(static_cast<int>(headers.size()));
-    grdRecords_->setHorizontalHeaderLabels(headers);
     grdRecords_->setColumnWidth(0, kNumberColumnWidth);
     for (int i = 0; i < definition_.columns.size(); ++i) grdRecords_->setColumnWidth(i + 1, definition_.columns[i].width);
 
@@ -154,39 +237,13 @@ void ExportWindow::setUpGrid() {
     grdRecords_->setEditTriggers(anyEditable ? QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
                                                    QAbstractItemView::AnyKeyPressed
                                              : QAbstractItemView::NoEditTriggers);
-    fillGrid({});
-}
-
-void ExportWindow::fillGrid(const exporting::Rows& rows) {
-    const int count = static_cast<int>(rows.rowCount.value_or(exporting::kDesignedRows));
-    grdRecords_->clearContents();
-    grdRecords_->setRowCount(count);
-    const int columns = static_cast<int>(definition_.columns.size());
-    // A year can give tens of thousands of rows: the grid hears once, at the
-    // end, that its cells changed, instead of once per cell.
-    QAbstractItemModel* model = grdRecords_->model();
-    {
-        const QSignalBlocker quiet(model);
-        for (int r = 0; r < count; ++r) {
-            const bool filled = rows.rowCount && r < rows.rows.size();
-            const QStringList* cells = filled ? &rows.rows[r] : nullptr;
-            auto* number = new QTableWidgetItem(filled ? QString::number(r + 1) : QString());
-            number->setFlags(number->flags() & ~Qt::ItemIsEditable);
-            grdRecords_->setItem(r, 0, number);
-            for (int c = 0; c < columns; ++c) {
-                auto* item = new QTableWidgetItem(cells && c < cells->size() ? cells->at(c) : QString());
-                if (!definition_.columns[c].editable) item->setFlags(item->flags() & ~Qt::ItemIsEditable);
-                grdRecords_->setItem(r, c + 1, item);
-            }
-        }
-    }
-    if (count > 0) emit model->dataChanged(model->index(0, 0), model->index(count - 1, columns));
+    model_->fill({});
 }
 
 void ExportWindow::showEvent(QShowEvent* event) {
     if (!filled_) {
         filled_ = true;
-        fillGrid(loadRows());
+        model_->fill(loadRows());
     }
     DialogWindow::showEvent(event);
 }
@@ -195,14 +252,13 @@ QString ExportWindow::filePath() const { return programDir() + definition_.fileN
 
 QList<QStringList> ExportWindow::gridRows() const {
     QList<QStringList> out;
-    const int columns = grdRecords_->columnCount();
-    out.reserve(grdRecords_->rowCount());
-    for (int r = 0; r < grdRecords_->rowCount(); ++r) {
+    const int rows = model_->rowCount();
+    const int columns = model_->columnCount();
+    out.reserve(rows);
+    for (int r = 0; r < rows; ++r) {
         QStringList row;
-        for (int c = 1; c < columns; ++c) {
-            const QTableWidgetItem* item = grdRecords_->item(r, c);
-            row.append(item ? item->text() : QString());
-        }
+        row.reserve(columns - 1);
+        for (int c = 1; c < columns; ++c) row.append(model_->text(r, c));
         out.append(row);
     }
     return out;

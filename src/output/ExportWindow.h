@@ -7,7 +7,7 @@
 #include "output/logic/exportdefinition.h"
 
 class QLabel;
-class QTableWidget;
+class QTableView;
 class QToolButton;
 
 namespace vt {
@@ -41,12 +41,14 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    void fillGrid(const exporting::Rows& rows);
+    class GridModel;
+
     void setUpGrid();
 
     exporting::Definition definition_;
     bool filled_ = false;
-    QTableWidget* grdRecords_ = nullptr;
+    GridModel* model_ = nullptr;
+    QTableView* grdRecords_ = nullptr;
     QToolButton* cmdEsporta_ = nullptr;
     QToolButton* cmdGuida_ = nullptr;
     QToolButton* cmdEsci_ = nullptr;

@@ -8,7 +8,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -275,14 +275,15 @@ TEST_F(CausaliWindows, ExportShowsEveryRecordAndWritesCausaliXls) {
     card.show();
     desktop.messages().confirmations = {true, false};
     desktop.dialogs().scripts.push_back([&](QDialog& d) {
-        auto* grid = child<QTableWidget>(d, QStringLiteral("grdRecords"));
+        const QAbstractItemModel* grid =
+            child<QTableView>(d, QStringLiteral("grdRecords"))->model();
         EXPECT_EQ(d.windowTitle(), QStringLiteral(" Esporta archivio causali in Microsoft Excel"));
         EXPECT_EQ(grid->rowCount(), 2);
         EXPECT_EQ(grid->columnCount(), 16);
-        EXPECT_EQ(grid->item(0, 1)->text(), QStringLiteral("Uscita"));
-        EXPECT_EQ(grid->item(0, 4)->text(), QStringLiteral("-80,00"));
-        EXPECT_EQ(grid->item(1, 0)->text(), QStringLiteral("2"));
-        EXPECT_EQ(grid->item(1, 5)->text(), QStringLiteral("Verdi"));
+        EXPECT_EQ(grid->index(0, 1).data().toString(), QStringLiteral("Uscita"));
+        EXPECT_EQ(grid->index(0, 4).data().toString(), QStringLiteral("-80,00"));
+        EXPECT_EQ(grid->index(1, 0).data().toString(), QStringLiteral("2"));
+        EXPECT_EQ(grid->index(1, 5).data().toString(), QStringLiteral("Verdi"));
         child<QToolButton>(d, QStringLiteral("cmdEsporta"))->click();
         child<QToolButton>(d, QStringLiteral("cmdEsci"))->click();
         return d.result();

@@ -3,7 +3,7 @@
 #include <QDir>
 #include <QFile>
 #include <QLabel>
-#include <QTableWidget>
+#include <QTableView>
 #include <QToolButton>
 
 #include "archive/recordfile.h"
@@ -60,10 +60,11 @@ protected:
         lblFile()->setText(path);
         return path;
     }
-    static QTableWidget* grid(QWidget& w) { return w.findChild<QTableWidget*>(QStringLiteral("grdRecords")); }
+    static QAbstractItemModel* gridModel(QWidget& w) {
+        return w.findChild<QTableView*>(QStringLiteral("grdRecords"))->model();
+    }
     static QString cell(QWidget& w, int row, int column) {
-        auto* item = grid(w)->item(row, column);
-        return item ? item->text() : QString();
+        return gridModel(w)->index(row, column).data().toString();
     }
     static void click(QWidget& w, const char* name) { w.findChild<QToolButton*>(QLatin1String(name))->click(); }
     QByteArray exported() const {
@@ -85,8 +86,8 @@ TEST_F(MovementsExportWindow, ShowsTheYearOfTheCardAndExportsItInFileOrder) {
     desktop.messages().confirmations = {true, true};
     desktop.dialogs().scripts.push_back([&](QDialog& d) {
         EXPECT_EQ(d.windowTitle(), QStringLiteral(" Esporta archivio movimenti in Microsoft Excel"));
-        EXPECT_EQ(grid(d)->rowCount(), 3);
-        EXPECT_EQ(grid(d)->columnCount(), 21);
+        EXPECT_EQ(gridModel(d)->rowCount(), 3);
+        EXPECT_EQ(gridModel(d)->columnCount(), 21);
         EXPECT_EQ(cell(d, 2, 0), QStringLiteral("3"));
         EXPECT_EQ(cell(d, 1, 1), QStringLiteral("Uscita"));
         EXPECT_EQ(cell(d, 1, 7), QStringLiteral("-45,00"));
@@ -149,7 +150,7 @@ TEST_F(MovementsExportWindow, AnEmptyYearKeepsTheTenDesignedRows) {
     const QString path = openYear(QStringLiteral("2025"), {});
     TfrmExpMovimenti window(card.get());
     window.show();
-    EXPECT_EQ(grid(window)->rowCount(), 10);
+    EXPECT_EQ(gridModel(window)->rowCount(), 10);
     EXPECT_TRUE(QFile::exists(path));
 }
 
@@ -183,7 +184,7 @@ TEST_F(MovementsExportWindow, AProgramFolderBelowAFileReadsNothingAndCannotExpor
     {
         TfrmExpMovimenti window(card.get());
         window.show();
-        EXPECT_EQ(grid(window)->rowCount(), 10);
+        EXPECT_EQ(gridModel(window)->rowCount(), 10);
         desktop.messages().confirmations = {true};
         click(window, "cmdEsporta");
         EXPECT_EQ(desktop.messages().last().text, exporting::failureNotice());

@@ -6,7 +6,7 @@
 #include <QHeaderView>
 #include <QLabel>
 #include <QMouseEvent>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -54,12 +54,17 @@ protected:
         window = std::make_unique<SampleExport>(std::move(rows), kind);
         window->show();
     }
-    QTableWidget* grid() const { return window->findChild<QTableWidget*>(QStringLiteral("grdRecords")); }
+    QTableView* grid() const { return window->findChild<QTableView*>(QStringLiteral("grdRecords")); }
+    QAbstractItemModel* model() const { return grid()->model(); }
+    int rows() const { return model()->rowCount(); }
+    QString header(int column) const { return model()->headerData(column, Qt::Horizontal).toString(); }
+    bool editable(int row, int column) const {
+        return model()->flags(model()->index(row, column)).testFlag(Qt::ItemIsEditable);
+    }
     QToolButton* button(const char* name) const { return window->findChild<QToolButton*>(QLatin1String(name)); }
     QLabel* panInfo() const { return window->findChild<QLabel*>(QStringLiteral("panInfo")); }
     QString cell(int row, int column) const {
-        auto* item = grid()->item(row, column);
-        return item ? item->text() : QString();
+        return model()->index(row, column).data().toString();
     }
     QByteArray written() const {
         QFile f(desktop.file(QStringLiteral("Prova.xls")));
@@ -76,10 +81,10 @@ TEST_F(ExportShell, StartsWithTenEmptyRowsUnderTheNumberColumn) {
     open({});
     ASSERT_TRUE(grid());
     EXPECT_EQ(window->windowTitle(), QStringLiteral(" Esporta prova"));
-    EXPECT_EQ(grid()->rowCount(), 10);
-    ASSERT_EQ(grid()->columnCount(), 3);
-    EXPECT_EQ(grid()->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
-    EXPECT_EQ(grid()->horizontalHeaderItem(1)->text(), QStringLiteral("Tipo movimento"));
+    EXPECT_EQ(rows(), 10);
+    ASSERT_EQ(model()->columnCount(), 3);
+    EXPECT_EQ(header(0), QStringLiteral("N."));
+    EXPECT_EQ(header(1), QStringLiteral("Tipo movimento"));
     EXPECT_EQ(grid()->columnWidth(2), 300);
     EXPECT_TRUE(grid()->alternatingRowColors());
     EXPECT_EQ(grid()->rowHeight(0), 21);
@@ -93,7 +98,7 @@ TEST_F(ExportShell, FillsOnceWhenShownAndNumbersTheRows) {
     window->hide();
     window->show();
     EXPECT_EQ(window->loads, 1);
-    ASSERT_EQ(grid()->rowCount(), 3);
+    ASSERT_EQ(rows(), 3);
     EXPECT_EQ(cell(0, 0), QStringLiteral("1"));
     EXPECT_EQ(cell(1, 0), QStringLiteral("2"));
     EXPECT_EQ(cell(1, 1), QStringLiteral("Uscita"));
@@ -104,16 +109,30 @@ TEST_F(ExportShell, FillsOnceWhenShownAndNumbersTheRows) {
 
 TEST_F(ExportShell, AnEmptyListRemovesTheDesignedRows) {
     open({0, {}});
-    EXPECT_EQ(grid()->rowCount(), 0);
+    EXPECT_EQ(rows(), 0);
     exportWith({true, false});
     EXPECT_TRUE(written().contains("width=300>Note</td></tr></table>"));
 }
 
 TEST_F(ExportShell, OnlyTheEditableColumnsCanBeChanged) {
     open({1, {{"Entrata", "nota"}}});
-    EXPECT_FALSE(grid()->item(0, 0)->flags().testFlag(Qt::ItemIsEditable));
-    EXPECT_FALSE(grid()->item(0, 1)->flags().testFlag(Qt::ItemIsEditable));
-    EXPECT_TRUE(grid()->item(0, 2)->flags().testFlag(Qt::ItemIsEditable));
+    EXPECT_FALSE(editable(0, 0));
+    EXPECT_FALSE(editable(0, 1));
+    EXPECT_TRUE(editable(0, 2));
+}
+
+TEST_F(ExportShell, ANoteTypedOnADesignedEmptyRowIsExportedInItsRow) {
+    open({});
+    EXPECT_FALSE(model()->setData(model()->index(9, 1), QStringLiteral("Entrata")));
+    EXPECT_FALSE(model()->setData(model()->index(9, 0), QStringLiteral("7")));
+    ASSERT_TRUE(model()->setData(model()->index(9, 2), QStringLiteral("nota")));
+    EXPECT_EQ(cell(9, 2), QStringLiteral("nota"));
+    EXPECT_EQ(cell(9, 0), QString());  // still not a read row: no number
+    exportWith({true, false});
+    const QByteArray empty = "<tr><td style=\"text-align: left;\"></td><td style=\"text-align: left;\"></td></tr>";
+    EXPECT_EQ(written().count(empty), 9);
+    EXPECT_TRUE(written().contains("<tr><td style=\"text-align: left;\"></td>"
+                                   "<td style=\"text-align: left;\">nota</td></tr></table>"));
 }
 
 TEST_F(ExportShell, NoToTheFirstQuestionWritesNothing) {
@@ -127,7 +146,7 @@ TEST_F(ExportShell, NoToTheFirstQuestionWritesNothing) {
 
 TEST_F(ExportShell, WritesWhatTheGridShowsTrimmedAndOpensItOnYes) {
     open({1, {{"Entrata", "a"}}});
-    grid()->item(0, 2)->setText(QStringLiteral("  cambiata \u00E0 "));
+    ASSERT_TRUE(model()->setData(model()->index(0, 2), QStringLiteral("  cambiata \u00E0 ")));
     exportWith({true, true});
     const QByteArray file = written();
     EXPECT_TRUE(file.contains("<x:Name>Foglio di prova</x:Name>"));

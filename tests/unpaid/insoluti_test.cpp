@@ -8,7 +8,7 @@
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPushButton>
-#include <QTableWidget>
+#include <QTableView>
 #include <QTest>
 #include <QToolButton>
 
@@ -100,16 +100,15 @@ protected:
         return out;
     }
 
-    static QTableWidget* grid(QWidget& w) {
-        return w.findChild<QTableWidget*>(QStringLiteral("grdRecords"));
+    static QTableView* grid(QWidget& w) {
+        return w.findChild<QTableView*>(QStringLiteral("grdRecords"));
     }
     static QString cell(QWidget& w, int row, int column) {
-        auto* item = grid(w)->item(row, column);
-        return item ? item->text() : QString();
+        return grid(w)->model()->index(row, column).data().toString();
     }
     static QStringList column(QWidget& w, int c) {
         QStringList out;
-        for (int r = 0; r < grid(w)->rowCount(); ++r) out.append(cell(w, r, c));
+        for (int r = 0; r < grid(w)->model()->rowCount(); ++r) out.append(cell(w, r, c));
         return out;
     }
     static void click(QWidget& w, const char* name) {
@@ -255,13 +254,14 @@ TEST_F(UnpaidLists, EachSectionListsItsKindOfUnpaidMovementsOfTheChosenYear) {
 TEST_F(UnpaidLists, TheGridShowsEveryFieldAndTellsReceiptsFromPayments) {
     yearFile(QStringLiteral("2026"), mixedYear());
     openSection("btnApriDDT", [&](QDialog& d) {
-        QTableWidget* g = grid(d);
-        ASSERT_EQ(g->columnCount(), 21);
+        QTableView* g = grid(d);
+        QAbstractItemModel* m = g->model();
+        ASSERT_EQ(m->columnCount(), 21);
         // The headers of the list's definition (checked in its own test), after "N.".
-        EXPECT_EQ(g->horizontalHeaderItem(0)->text(), QStringLiteral("N."));
+        EXPECT_EQ(m->headerData(0, Qt::Horizontal).toString(), QStringLiteral("N."));
         const auto& columns = unpaid::definition(unpaid::Kind::Tutti).columns;
         for (int c = 1; c < 21; ++c)
-            EXPECT_EQ(g->horizontalHeaderItem(c)->text(), columns[c - 1].header);
+            EXPECT_EQ(m->headerData(c, Qt::Horizontal).toString(), columns[c - 1].header);
         EXPECT_TRUE(g->alternatingRowColors());
         EXPECT_EQ(cell(d, 0, 1), QStringLiteral("Entrata"));
         EXPECT_EQ(cell(d, 0, 7), QStringLiteral("+80,00"));
@@ -272,7 +272,7 @@ TEST_F(UnpaidLists, TheGridShowsEveryFieldAndTellsReceiptsFromPayments) {
         EXPECT_EQ(cell(d, 2, 20), QStringLiteral("No"));
         // Only the notes and the settled flag can be changed.
         for (int c = 0; c < 21; ++c)
-            EXPECT_EQ(bool(g->item(0, c)->flags() & Qt::ItemIsEditable), c == 18 || c == 20) << c;
+            EXPECT_EQ(bool(m->flags(m->index(0, c)) & Qt::ItemIsEditable), c == 18 || c == 20) << c;
     });
 }
 
@@ -285,16 +285,16 @@ TEST_F(UnpaidLists, EditedNotesAndFlagsAreExportedButNeverWrittenBack) {
 
     desktop.messages().confirmations = {true, true};
     openSection("btnApriPreventivi", [&](QDialog& d) {
-        QTableWidget* g = grid(d);
+        QTableView* g = grid(d);
         // Typing on a note cell replaces its text, as in a spreadsheet.
-        g->setCurrentCell(0, 18);
+        g->setCurrentIndex(g->model()->index(0, 18));
         QTest::keyClicks(g, QStringLiteral("T"));
         auto* editor = g->viewport()->findChild<QLineEdit*>();
         ASSERT_TRUE(editor);
         QTest::keyClicks(editor, QStringLiteral("elefonato il 9"));
         QTest::keyClick(editor, Qt::Key_Return);
         QApplication::processEvents();  // the grid takes the text back after the key
-        g->item(1, 20)->setText(QStringLiteral("S\u00EC"));
+        ASSERT_TRUE(g->model()->setData(g->model()->index(1, 20), QStringLiteral("S\u00EC")));
         EXPECT_EQ(cell(d, 0, 18), QStringLiteral("Telefonato il 9"));
         click(d, "cmdEsporta");
         EXPECT_TRUE(d.isVisible());
@@ -347,7 +347,7 @@ TEST_F(UnpaidLists, EachListExportsUnderItsOwnNameAndExportingAgainOverwrites) {
 TEST_F(UnpaidLists, AMissingYearIsCreatedAndShowsAndExportsTenEmptyRows) {
     desktop.messages().confirmations = {true, false};
     openSection("btnApriDDT", [&](QDialog& d) {
-        EXPECT_EQ(grid(d)->rowCount(), 10);
+        EXPECT_EQ(grid(d)->model()->rowCount(), 10);
         EXPECT_EQ(column(d, 0), QStringList(10, QString()));
         click(d, "cmdEsporta");
     });
@@ -366,7 +366,7 @@ TEST_F(UnpaidLists, AYearWithNothingUnpaidExportsOnlyTheHeaderRow) {
               movement(true, QStringLiteral("Domani"), QStringLiteral("10/12/2026"), false)});
     desktop.messages().confirmations = {true, false};
     openSection("btnApriPreventivi", [&](QDialog& d) {
-        EXPECT_EQ(grid(d)->rowCount(), 0);
+        EXPECT_EQ(grid(d)->model()->rowCount(), 0);
         click(d, "cmdEsporta");
     });
     EXPECT_EQ(exported(QStringLiteral("Pagamenti_in_Entrata_Insoluti.xls")).count("<tr>"), 1);
@@ -386,7 +386,7 @@ TEST_F(UnpaidLists, AnUnreadableDueDateHidesOnlyItsOwnMovement) {
 
 TEST_F(UnpaidLists, AFolderInPlaceOfTheYearFileLeavesTheDesignedGrid) {
     ASSERT_TRUE(QDir(desktop.dir()).mkdir(QStringLiteral("2026.eur")));
-    openSection("btnApriDDT", [&](QDialog& d) { EXPECT_EQ(grid(d)->rowCount(), 10); });
+    openSection("btnApriDDT", [&](QDialog& d) { EXPECT_EQ(grid(d)->model()->rowCount(), 10); });
     EXPECT_TRUE(desktop.messages().shown.empty());
 }
 
