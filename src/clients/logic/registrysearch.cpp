@@ -50,17 +50,19 @@ bool matches(QByteArrayView record, const Filters& filters) {
 
 QString clientLine(QByteArrayView record, LastColumn last) {
     auto field = [&](cli::Field f) { return readField(record, cli::kFields[f]); };
+    const QString lastColumn = field(last == LastColumn::Note ? cli::Note : cli::Questioni);
+    // The fixed columns take 113 characters; one allocation holds the line.
     QString line;
-    line.reserve(160);
-    line += list::fixedWidth(field(cli::Cliente), 26);
+    line.reserve(113 + lastColumn.size());
+    list::appendFixed(line, field(cli::Cliente), 26);
     line.append(u"  Tel. ");
-    line += list::fixedWidth(field(cli::Recapito), 15);
+    list::appendFixed(line, field(cli::Recapito), 15);
     line.append(u"  ");
-    line += list::fixedWidth(field(cli::Occupazione), 25);
+    list::appendFixed(line, field(cli::Occupazione), 25);
     line.append(u"  Prod. ");
-    line += list::fixedWidth(field(cli::Prodotti), 30);
+    list::appendFixed(line, field(cli::Prodotti), 30);
     line.append(u"  ");
-    line.append(field(last == LastColumn::Note ? cli::Note : cli::Questioni));
+    line.append(lastColumn);
     return line;
 }
 

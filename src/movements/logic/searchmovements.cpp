@@ -8,7 +8,9 @@
 
 namespace vt::movsearch {
 
-bool isFilled(const QString& text) { return !text.trimmed().isEmpty(); }
+bool isFilled(const QString& text) {
+    return !text.trimmed().isEmpty();
+}
 
 int filledCount(const Filters& filters) {
     return static_cast<int>(std::count_if(filters.begin(), filters.end(), isFilled));
@@ -24,26 +26,17 @@ int matchCount(QByteArrayView record, const Filters& filters) {
     return matches;
 }
 
-namespace {
-// Appends `text` padded with blanks or cut to `width` characters.
-void appendFixed(QString& line, const QString& text, qsizetype width) {
-    const qsizetype used = std::min(text.size(), width);
-    line.append(QStringView(text).left(used));
-    if (used < width) line.resize(line.size() + width - used, u' ');
-}
-}  // namespace
-
 QString movementLine(QByteArrayView record) {
     auto field = [&](mov::Field f) { return readField(record, mov::kFields[f]); };
     QString line;
     line.reserve(200);
-    appendFixed(line, field(mov::Causale), 40);
+    list::appendFixed(line, field(mov::Causale), 40);
     line.append(u"  Scad. ");
-    appendFixed(line, field(mov::DataSca), 10);
+    list::appendFixed(line, field(mov::DataSca), 10);
     line.append(u"  Da: ");
-    appendFixed(line, field(mov::Pagatore), 30);
+    list::appendFixed(line, field(mov::Pagatore), 30);
     line.append(u"  A: ");
-    appendFixed(line, field(mov::Beneficiario), 30);
+    list::appendFixed(line, field(mov::Beneficiario), 30);
     line.append(u"  Importo: ");
     line.append(field(mov::ImportoSegnato));
     return line;
@@ -63,7 +56,9 @@ SearchResult search(const QString& yearFile, const Filters& filters) {
             int matches = 0;
             for (std::size_t i = 0; i < kSearchFields.size(); ++i) {
                 if (folded[i].isEmpty()) continue;
-                if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]])).contains(folded[i])) ++matches;
+                if (list::foldAZ(readField(record, mov::kFields[kSearchFields[i]]))
+                        .contains(folded[i]))
+                    ++matches;
             }
             return matches >= result.filled ? list::Selection::List : list::Selection::Skip;
         },
@@ -74,7 +69,8 @@ SearchResult search(const QString& yearFile, const Filters& filters) {
 }
 
 LineMatch findLine(const QString& yearFile, const list::ListLine& line) {
-    const list::ListedRecord found = list::findListedRecord(MovementFile(yearFile).raw(), line, &movementLine);
+    const list::ListedRecord found =
+        list::findListedRecord(MovementFile(yearFile).raw(), line, &movementLine);
     LineMatch match;
     if (found.record) match.record = MovementRecord(*found.record);
     match.position = found.position;

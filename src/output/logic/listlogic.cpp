@@ -71,11 +71,13 @@ void reorder(List& items, const std::vector<qsizetype>& order) {
 }  // namespace
 
 void sortLines(QStringList& lines) {
-    reorder(lines, sortedOrder(lines.size(), [&](qsizetype i) -> const QString& { return lines[i]; }));
+    reorder(lines,
+            sortedOrder(lines.size(), [&](qsizetype i) -> const QString& { return lines[i]; }));
 }
 
 void sortLines(ListLines& lines) {
-    reorder(lines, sortedOrder(lines.size(), [&](qsizetype i) -> const QString& { return lines[i].text; }));
+    reorder(lines, sortedOrder(lines.size(),
+                               [&](qsizetype i) -> const QString& { return lines[i].text; }));
 }
 
 QStringList lineTexts(const ListLines& lines) {
@@ -88,6 +90,12 @@ QStringList lineTexts(const ListLines& lines) {
 QString fixedWidth(const QString& text, int width) {
     if (text.size() >= width) return text.left(width);
     return text + QString(width - text.size(), u' ');
+}
+
+void appendFixed(QString& line, QStringView text, qsizetype width) {
+    const qsizetype used = std::min(text.size(), width);
+    line.append(text.left(used));
+    if (used < width) line.resize(line.size() + width - used, u' ');
 }
 
 FindOutcome findNext(const QStringList& lines, int selected, const QString& typedKey,

@@ -33,6 +33,9 @@ QStringList lineTexts(const ListLines& lines);
 
 // Text padded with blanks on the right or cut to exactly `width` characters.
 QString fixedWidth(const QString& text, int width);
+// The same appended to a line being composed, without a string of its own:
+// composing thousands of lines then costs one allocation per line.
+void appendFixed(QString& line, QStringView text, qsizetype width);
 
 // How a find compares key and lines: the list windows turn only the letters
 // A to Z to small letters; the balance sheet lower-cases every letter

@@ -23,10 +23,18 @@ TEST(ListOrder, EqualLinesKeepTheirOrder) {
     EXPECT_EQ(lines, (QStringList{"ROSSI 1", "rossi 1", "Rossi 2"}));
 }
 
-TEST(FixedWidth, PadsOrCuts) {
-    EXPECT_EQ(fixedWidth("abc", 5), "abc  ");
-    EXPECT_EQ(fixedWidth("abcdef", 4), "abcd");
-    EXPECT_EQ(fixedWidth("", 2), "  ");
+TEST(FixedWidth, PadsOrCutsAloneOrAppended) {
+    const struct {
+        const char* text;
+        int width;
+        const char* fitted;
+    } cases[] = {{"abc", 5, "abc  "}, {"abcdef", 4, "abcd"}, {"", 2, "  "}, {"ab", 2, "ab"}};
+    for (const auto& c : cases) {
+        EXPECT_EQ(fixedWidth(c.text, c.width), c.fitted) << c.text;
+        QString line = "> ";
+        appendFixed(line, QString::fromLatin1(c.text), c.width);
+        EXPECT_EQ(line, QStringLiteral("> ") + c.fitted) << c.text;
+    }
 }
 
 const QStringList kLines{"Affitto ufficio", "Bolletta luce", "Canone affitto"};
