@@ -54,13 +54,6 @@ void computeOnly(benchmark::State& state) {
 }
 BENCHMARK(computeOnly)->Unit(benchmark::kMillisecond);
 
-// The program folder holds the year file as 2026.eur.
-class BenchFolder : public vt::ProgramDirectory {
-public:
-    QString path() const override { return folder; }
-    QString folder;
-};
-
 // Measures from the click to the moment the sheet, shown with its list and
 // totals, would wait for the user; the sheet is then closed untimed.
 class TimedSheet : public vt::DialogRunner {
@@ -79,11 +72,11 @@ public:
 
 void windowBalance(benchmark::State& state) {
     const QString source = vt::bench::makeYearFile(kMovements);
-    auto folder = std::make_shared<BenchFolder>();
-    folder->folder = source.left(source.lastIndexOf(u'/') + 1);
-    QFile::remove(folder->folder + QStringLiteral("2026.eur"));
-    QFile::copy(source, folder->folder + QStringLiteral("2026.eur"));
-    vt::setProgramDirectory(folder);
+    // The program folder holds the year file as 2026.eur.
+    const QString folder = source.left(source.lastIndexOf(u'/') + 1);
+    QFile::remove(folder + QStringLiteral("2026.eur"));
+    QFile::copy(source, folder + QStringLiteral("2026.eur"));
+    vt::bench::useProgramFolder(folder);
     auto runner = std::make_shared<TimedSheet>();
     runner->state = &state;
     vt::setDialogRunner(runner);
@@ -107,7 +100,7 @@ void windowBalance(benchmark::State& state) {
         if (runner->rows != kMovements) state.SkipWithError("the list is not complete");
     }
     vt::setDialogRunner(nullptr);
-    vt::setProgramDirectory(nullptr);
+    vt::bench::useProgramFolder({});
 }
 BENCHMARK(windowBalance)->Unit(benchmark::kMillisecond)->Iterations(5);
 

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <random>
 
+#include "app/base/services.h"
 #include "archive/records.h"
 #include "archive/texts.h"
 
@@ -46,9 +47,11 @@ QString makeCausaliFolder(int count) {
         const bool in = random() % 2 == 0;
         r.setFlag(cau::Entrata, in);
         r.setFlag(cau::Uscita, !in);
-        r.setText(cau::Causale, causali[static_cast<int>(random() % causali.size())] + QStringLiteral(" n. %1").arg(i));
+        r.setText(cau::Causale, causali[static_cast<int>(random() % causali.size())] +
+                                    QStringLiteral(" n. %1").arg(i));
         r.setText(cau::Promemoria, QStringLiteral("Rata mensile, pagamento con bonifico"));
-        const QString amount = normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
+        const QString amount =
+            normalizeAmount(QString::number(random() % 500000 / 100.0, 'f', 2).replace(u'.', u','));
         r.setText(cau::Importo, amount);
         r.setText(cau::ImportoSegnato, (in ? u'+' : u'-') + amount);
         r.setText(cau::Pagatore, names[static_cast<int>(random() % names.size())]);
@@ -167,6 +170,21 @@ int runWithRatio(int argc, char** argv, const std::string& baseline, const std::
         std::printf("%s ratio: %.2f (target <= %s)\n", name, time / base, target);
     benchmark::Shutdown();
     return 0;
+}
+
+namespace {
+class FixedFolder : public ProgramDirectory {
+public:
+    explicit FixedFolder(QString folder) : folder_(std::move(folder)) {}
+    QString path() const override { return folder_; }
+
+private:
+    QString folder_;
+};
+}  // namespace
+
+void useProgramFolder(const QString& folder) {
+    setProgramDirectory(folder.isEmpty() ? nullptr : std::make_shared<FixedFolder>(folder));
 }
 
 }  // namespace vt::bench

@@ -21,6 +21,10 @@ QString makeCausaliFolder(int count);
 // temporary folder, and returns its path.
 QString makeClientFile(int count);
 
+// Makes `folder` (ending with '/') the program folder until the next call
+// (nothing: back to the real one).
+void useProgramFolder(const QString& folder);
+
 // The usual console table, keeping each benchmark's real time so that a
 // program can print the ratios its targets are stated in.
 class TimingReporter : public benchmark::ConsoleReporter {

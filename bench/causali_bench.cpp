@@ -19,16 +19,8 @@ namespace {
 
 constexpr int kCausali = 5000;
 
-class BenchFolder : public vt::ProgramDirectory {
-public:
-    QString folder;
-    QString path() const override { return folder; }
-};
-
 void useBenchFolder() {
-    auto dir = std::make_shared<BenchFolder>();
-    dir->folder = vt::bench::makeCausaliFolder(kCausali);
-    vt::setProgramDirectory(dir);
+    vt::bench::useProgramFolder(vt::bench::makeCausaliFolder(kCausali));
 }
 
 void plainScan(benchmark::State& state) {

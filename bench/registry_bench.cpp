@@ -20,12 +20,6 @@ namespace {
 
 constexpr int kCards = 10000;
 
-// The program folder is the one holding the generated registry.
-struct BenchFolder : vt::ProgramDirectory {
-    QString at;
-    QString path() const override { return at; }
-};
-
 void plainScan(benchmark::State& state) {
     const vt::ClientFile file(vt::bench::makeClientFile(kCards));
     using vt::cli::kFields;
@@ -55,9 +49,8 @@ BENCHMARK(searchLines)->Unit(benchmark::kMillisecond);
 // The real search window, offscreen: click "Cerca", then let the window lay
 // out and paint the list.
 void windowSearch(benchmark::State& state) {
-    auto folder = std::make_shared<BenchFolder>();
-    folder->at = QFileInfo(vt::bench::makeClientFile(kCards)).absolutePath() + u'/';
-    vt::setProgramDirectory(folder);
+    // The program folder is the one holding the generated registry.
+    vt::bench::useProgramFolder(QFileInfo(vt::bench::makeClientFile(kCards)).absolutePath() + u'/');
     for (auto _ : state) {
         state.PauseTiming();
         auto window = std::make_unique<TfrmTrovaClienti>();
@@ -75,7 +68,7 @@ void windowSearch(benchmark::State& state) {
         window.reset();
         state.ResumeTiming();
     }
-    vt::setProgramDirectory(nullptr);
+    vt::bench::useProgramFolder({});
 }
 BENCHMARK(windowSearch)->Unit(benchmark::kMillisecond)->Iterations(5);
 
