@@ -7,7 +7,8 @@ packages=(
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   fonts-liberation fonts-dejavu-core
-  xvfb xauth
+  xvfb xauth xdotool imagemagick
+  poppler-utils
   libreoffice-calc-nogui
 )
 missing=()
