@@ -42,7 +42,7 @@ bool ChartView::print(QPrinter& printer) const {
 
 void ChartView::paintEvent(QPaintEvent*) {
     QPainter painter(this);
-    painter.fillRect(rect(), Qt::white);
+    painter.fillRect(rect(), chart::paper());
     chart::paint(painter, QRectF(rect()), model_);
 }
 

@@ -4,8 +4,10 @@
 #include <QPainter>
 #include <QPdfWriter>
 #include <QTemporaryDir>
+#include <algorithm>
 #include <cmath>
 #include <map>
+#include <string>
 
 #include "chart/logic/chartpainter.h"
 
@@ -132,6 +134,68 @@ TEST(PieChart, OneValueFillsTheDiscAndNoValueLeavesAnEmptyDisc) {
         const QRgb centre = at(image, pieTop(model, QRectF(0, 0, 900, 600)).center());
         EXPECT_NE(centre, 0xFFFFFFFF);
         for (QRgb c : kColours) EXPECT_NE(centre, c);
+    }
+}
+
+// A year of receipts as the monthly chart shows them.
+QList<double> elevenSmallAndOneLarge(int large) {
+    QList<double> v;
+    for (int m = 0; m < 12; ++m) v.append(m == large ? 1846250 : 95 + 41 * m);
+    return v;
+}
+
+TEST(PieChart, ValueLabelsNeverCoverOneAnotherAndStayInThePlot) {
+    const QList<QList<double>> series{
+        elevenSmallAndOneLarge(0),
+        elevenSmallAndOneLarge(6),
+        elevenSmallAndOneLarge(11),
+        QList<double>(12, 2750),
+        {0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 1200},
+        {0, 0, 5, 0, 0, 0, 0, 3, 0, 0, 0, 0},
+        {1e12, 1, 2, 3},
+    };
+    const QList<QSizeF> targets{{1200, 800}, {320, 240}, {14032, 9921}, {320, 900}, {1900, 500}};
+    for (const QSizeF& size : targets) {
+        const QRectF target(QPointF(0, 0), size);
+        // The labels of two points lie apart at full size: crowding must not
+        // make a year's labels any smaller on an ordinary window or page.
+        const double fullHeight =
+            pieLabelBoxes(modelOf({125000, 98000}, Kind::Pie), target)[0].height();
+        for (const QList<double>& values : series) {
+            const Model model = modelOf(values, Kind::Pie);
+            const QList<QRectF> boxes = pieLabelBoxes(model, target);
+            const QRectF plot = frames(model, target).plot;
+            const auto slices =
+                std::count_if(values.begin(), values.end(), [](double v) { return v > 0; });
+            ASSERT_EQ(boxes.size(), slices);
+            for (int i = 0; i < boxes.size(); ++i) {
+                const std::string where = std::to_string(int(size.width())) + "x" +
+                                          std::to_string(int(size.height())) + ", label " +
+                                          std::to_string(i) + " of " + std::to_string(values[0]);
+                EXPECT_TRUE(plot.adjusted(-1e-6, -1e-6, 1e-6, 1e-6).contains(boxes[i])) << where;
+                for (int j = i + 1; j < boxes.size(); ++j)
+                    EXPECT_FALSE(boxes[i].intersects(boxes[j])) << where << " and " << j;
+                if (size.width() >= size.height() * 1.2 && size.height() >= 240) {
+                    EXPECT_NEAR(boxes[i].height(), fullHeight, fullHeight * 1e-6) << where;
+                }
+            }
+        }
+    }
+}
+
+TEST(Legend, ItsTitleStaysInsideItsFrameWithOrWithoutPoints) {
+    for (const QList<double>& values :
+         {QList<double>{}, QList<double>{1}, elevenSmallAndOneLarge(3)}) {
+        for (Kind kind : {Kind::Bars, Kind::Pie}) {
+            for (QSizeF size : {QSizeF(1200, 800), QSizeF(320, 240), QSizeF(14032, 9921)}) {
+                const Frames f = frames(modelOf(values, kind), QRectF(QPointF(0, 0), size));
+                ASSERT_FALSE(f.legendTitle.isEmpty());
+                EXPECT_TRUE(f.legend.contains(f.legendTitle))
+                    << values.size() << " points at " << size.width();
+                EXPECT_GE(f.legend.top(), f.plot.bottom());
+                EXPECT_LE(f.legend.bottom(), f.foot.top());
+            }
+        }
     }
 }
 

@@ -7,7 +7,8 @@
 #include <QPolygonF>
 #include <algorithm>
 #include <cmath>
-#include <numbers>
+
+#include "chart/logic/pielabels.h"
 
 namespace vt::chart {
 
@@ -21,13 +22,32 @@ constexpr double kPad = 14;
 constexpr double kPieTilt = 0.5;        // vertical radius / horizontal radius
 constexpr double kPieThickness = 0.14;  // thickness / horizontal radius
 
+// The chart's colours, each named once. Everything is drawn in opaque
+// colours: a page with partly transparent paint reaches most printers as one
+// page-sized picture instead of lines and text. Shades that lie over
+// something are worked out here as the opaque colour they give (over()).
+const QColor kPaper(0xFF, 0xFF, 0xFF);
 const QColor kInk(0x20, 0x26, 0x33);
-const QColor kEdge(0, 0, 0, 110);
+const QColor kEdge(0, 0, 0, 110);  // outlines: a shade of what they outline
 const QColor kBackWall(0xF3, 0xF5, 0xF9);
 const QColor kSideWall(0xE4, 0xE8, 0xEF);
 const QColor kFloor(0xD6, 0xDC, 0xE5);
 const QColor kGrid(0xB8, 0xC0, 0xCC);
 const QColor kEmptyPie(0xE2, 0xE5, 0xEA);
+
+// The opaque colour that `top` gives laid over `under`.
+QColor over(const QColor& top, const QColor& under) {
+    const double a = top.alphaF();
+    auto mix = [a](float t, float u) { return static_cast<float>(a * t + (1 - a) * u); };
+    return QColor::fromRgbF(mix(top.redF(), under.redF()), mix(top.greenF(), under.greenF()),
+                            mix(top.blueF(), under.blueF()));
+}
+
+// A face filled with `fill` and outlined with the edge shade over it.
+void face(QPainter& p, const QColor& fill) {
+    p.setPen(QPen(over(kEdge, fill), 0.7));
+    p.setBrush(fill);
+}
 
 QFont font(double pixels, bool bold = false, bool italic = false) {
     QFont f;
@@ -76,6 +96,7 @@ struct LegendRow {
 constexpr double kSwatch = 12;
 constexpr double kRowHeight = 20;
 constexpr double kEntryGap = 18;
+constexpr double kLegendMargin = 6;
 
 double entryWidth(const Point& p) {
     return kSwatch + 6 + textWidth(textFont(), p.label);
@@ -110,12 +131,24 @@ Layout layoutFor(const Model& model, const QRectF& area) {
     const double footHeight = model.foot.isEmpty() ? 0 : 20;
     l.foot = QRectF(inner.left(), inner.bottom() - footHeight, inner.width(), footHeight);
     l.rows = legendRows(model, inner.width() - 24);
-    const double legendHeight = (model.legendTitle.isEmpty() ? 0 : kRowHeight) +
-                                kRowHeight * l.rows.size() + (l.rows.isEmpty() ? 0 : 12);
+    // The frame holds its rows with the same margin above and below, also
+    // when the title is all it holds.
+    const double legendRows = (model.legendTitle.isEmpty() ? 0 : 1) + l.rows.size();
+    const double legendHeight = legendRows > 0 ? kRowHeight * legendRows + 2 * kLegendMargin : 0;
     l.legend = QRectF(inner.left(), l.foot.top() - 6 - legendHeight, inner.width(), legendHeight);
     l.plot = QRectF(QPointF(inner.left(), l.title.bottom() + 8),
                     QPointF(inner.right(), l.legend.top() - 8));
     return l;
+}
+
+// A plot squeezed to almost nothing is left out rather than drawn as a
+// jumble.
+bool plotDrawn(const QRectF& plot) {
+    return plot.height() > 10 && plot.width() > 10;
+}
+
+QRectF legendTitleRow(const Layout& l) {
+    return QRectF(l.legend.left(), l.legend.top() + kLegendMargin, l.legend.width(), kRowHeight);
 }
 
 // ---- Bars -----------------------------------------------------------------
@@ -177,16 +210,35 @@ QPolygonF sideFace(const QRectF& front, double depth) {
                       front.bottomRight() + QPointF(depth, -depth), front.bottomRight()});
 }
 
-void drawValueLabel(QPainter& p, const QString& text, QPointF anchor, bool above) {
-    p.setFont(textFont());
-    const double w = textWidth(textFont(), text) + 8;
-    const double h = 16;
-    const QRectF box(anchor.x() - w / 2, above ? anchor.y() - h : anchor.y(), w, h);
+// A value label at full size: the text with a small margin all round.
+constexpr double kLabelHeight = 16;
+QSizeF labelSize(const QString& text) {
+    return {textWidth(textFont(), text) + 8, kLabelHeight};
+}
+
+// A value label in `box`, drawn at full size and scaled into it, so that a
+// label made smaller keeps the proportions of its text and frame.
+void drawLabelBox(QPainter& p, const QString& text, const QRectF& box) {
+    const QSizeF full = labelSize(text);
+    p.save();
+    p.translate(box.topLeft());
+    p.scale(box.width() / full.width(), box.height() / full.height());
+    const QRectF frame(QPointF(0, 0), full);
     p.setPen(QPen(kGrid, 0.8));
-    p.setBrush(QColor(255, 255, 255, 235));
-    p.drawRoundedRect(box, 3, 3);
+    p.setBrush(kPaper);
+    p.drawRoundedRect(frame, 3, 3);
     p.setPen(kInk);
-    p.drawText(box, Qt::AlignCenter, text);
+    p.setFont(textFont());
+    p.drawText(frame, Qt::AlignCenter, text);
+    p.restore();
+}
+
+void drawValueLabel(QPainter& p, const QString& text, QPointF anchor, bool above) {
+    const QSizeF size = labelSize(text);
+    drawLabelBox(p, text,
+                 QRectF(QPointF(anchor.x() - size.width() / 2,
+                                above ? anchor.y() - size.height() : anchor.y()),
+                        size));
 }
 
 void drawBars(QPainter& p, const Model& model, const QRectF& plot) {
@@ -219,12 +271,11 @@ void drawBars(QPainter& p, const Model& model, const QRectF& plot) {
         const Point& point = points[i];
         const QColor colour = QColor::fromRgba(point.colour);
         const QRectF front = g.front(i, point.value);
-        p.setPen(QPen(kEdge, 0.7));
-        p.setBrush(colour.darker(140));
+        face(p, colour.darker(140));
         p.drawPolygon(sideFace(front, g.barDepth));
-        p.setBrush(topShade(colour));
+        face(p, topShade(colour));
         p.drawPolygon(topFace(front, g.barDepth));
-        p.setBrush(colour);
+        face(p, colour);
         p.drawRect(front);
         const double v = drawable(point.value);
         const double centre = front.center().x() + g.barDepth / 2;
@@ -244,34 +295,11 @@ void drawBars(QPainter& p, const Model& model, const QRectF& plot) {
 
 // ---- Pie ------------------------------------------------------------------
 
-struct PieGeometry {
-    QRectF top;
-    double thickness = 0;
-    QPointF at(double degrees, double scale = 1, double drop = 0) const {
-        const double a = degrees * std::numbers::pi / 180;
-        return {top.center().x() + scale * top.width() / 2 * std::cos(a),
-                top.center().y() - scale * top.height() / 2 * std::sin(a) + drop};
-    }
-};
-
-PieGeometry pieGeometry(const QRectF& plot) {
-    const double marginX = 80;
-    const double marginY = 44;
-    const double rx =
-        std::max(1.0, std::min((plot.width() - 2 * marginX) / 2,
-                               (plot.height() - 2 * marginY) / (2 * kPieTilt + kPieThickness)));
-    const double ry = rx * kPieTilt;
-    PieGeometry g;
-    g.thickness = rx * kPieThickness;
-    const QPointF centre(plot.center().x(), plot.center().y() - g.thickness / 2);
-    g.top = QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
-    return g;
-}
-
 struct Slice {
     int point;
     double start;  // degrees, counter-clockwise from three o'clock
     double sweep;  // negative: slices run clockwise from twelve o'clock
+    double middle() const { return start + sweep / 2; }
 };
 
 QList<Slice> slices(const Model& model) {
@@ -290,9 +318,40 @@ QList<Slice> slices(const Model& model) {
     return out;
 }
 
+QString sliceText(const Model& model, const Slice& s) {
+    return valueText(model.points()[s.point].value);
+}
+
+// The disc leaves room at its sides for the widest value label and its
+// leader, but stays at least a third of the plot's shorter side across: on a
+// very narrow plot the labels are made smaller instead.
+Disc pieGeometry(const Model& model, const QRectF& plot) {
+    double widest = 0;
+    for (const Slice& s : slices(model))
+        widest = std::max(widest, labelSize(sliceText(model, s)).width());
+    const double marginX = std::max(40.0, widest + 24);
+    const double marginY = 44;
+    const double byHeight = (plot.height() - 2 * marginY) / (2 * kPieTilt + kPieThickness);
+    const double rx = std::max({1.0, std::min((plot.width() - 2 * marginX) / 2, byHeight),
+                                std::min(plot.width(), plot.height()) / 6});
+    const double ry = rx * kPieTilt;
+    Disc g;
+    g.thickness = rx * kPieThickness;
+    const QPointF centre(plot.center().x(), plot.center().y() - g.thickness / 2);
+    g.top = QRectF(centre.x() - rx, centre.y() - ry, 2 * rx, 2 * ry);
+    return g;
+}
+
+PieLabels pieLabelsFor(const Model& model, const QRectF& plot, const Disc& g) {
+    QList<LabelRequest> requests;
+    for (const Slice& s : slices(model))
+        requests.append({s.middle(), labelSize(sliceText(model, s))});
+    return placePieLabels(g, requests, plot);
+}
+
 // The part of the rim between two angles that faces the viewer (the lower
 // half of the ellipse), as a band as deep as the pie's thickness.
-void drawRim(QPainter& p, const PieGeometry& g, double from, double to, const QColor& colour) {
+void drawRim(QPainter& p, const Disc& g, double from, double to, const QColor& colour) {
     // from > to; the front half is where sin < 0, i.e. 180..360 (mod 360).
     for (int k = -2; k <= 1; ++k) {
         const double lo = std::max(to, 180.0 + 360.0 * k);
@@ -305,19 +364,18 @@ void drawRim(QPainter& p, const PieGeometry& g, double from, double to, const QC
         band.lineTo(g.at(lo, 1, g.thickness));
         band.arcTo(bottom, lo, hi - lo);
         band.closeSubpath();
-        p.setBrush(colour);
+        face(p, colour);
         p.drawPath(band);
     }
 }
 
 void drawPie(QPainter& p, const Model& model, const QRectF& plot) {
-    const PieGeometry g = pieGeometry(plot);
+    const Disc g = pieGeometry(model, plot);
     const QList<Slice> parts = slices(model);
-    p.setPen(QPen(kEdge, 0.7));
     if (parts.isEmpty()) {
         // Nothing to share out: an empty disc, so the window is not blank.
         drawRim(p, g, 360, 180, kEmptyPie.darker(125));
-        p.setBrush(kEmptyPie);
+        face(p, kEmptyPie);
         p.drawEllipse(g.top);
         return;
     }
@@ -325,7 +383,7 @@ void drawPie(QPainter& p, const Model& model, const QRectF& plot) {
         drawRim(p, g, s.start, s.start + s.sweep,
                 QColor::fromRgba(model.points()[s.point].colour).darker(140));
     for (const Slice& s : parts) {
-        p.setBrush(QColor::fromRgba(model.points()[s.point].colour));
+        face(p, QColor::fromRgba(model.points()[s.point].colour));
         if (std::abs(s.sweep) >= 359.999) {
             p.drawEllipse(g.top);  // one value takes the whole disc: no seam
             continue;
@@ -336,33 +394,26 @@ void drawPie(QPainter& p, const Model& model, const QRectF& plot) {
         wedge.closeSubpath();
         p.drawPath(wedge);
     }
-    // Each slice's value outside the rim, tied to it by a short line.
-    for (const Slice& s : parts) {
-        const double mid = s.start + s.sweep / 2;
-        const double a = mid * std::numbers::pi / 180;
-        const double drop = std::sin(a) < 0 ? g.thickness : 0;
-        const QPointF rim = g.at(mid, 1, drop);
-        const QPointF out = g.at(mid, 1.18, drop);
-        p.setPen(QPen(kInk, 0.8));
-        p.drawLine(rim, out);
-        const QString text = valueText(model.points()[s.point].value);
-        const double w = textWidth(textFont(), text) + 8;
-        const QPointF centre = out + QPointF(std::cos(a) * w / 2, -std::sin(a) * 9);
-        drawValueLabel(p, text, centre + QPointF(0, 8), true);
-    }
+    // Each slice's value beside the pie, tied to its slice by a leader; the
+    // leaders first, so that no leader runs over a label's text.
+    const PieLabels labels = pieLabelsFor(model, plot, g);
+    p.setPen(QPen(kInk, 0.8));
+    p.setBrush(Qt::NoBrush);
+    for (const PlacedLabel& label : labels.labels) p.drawPolyline(label.leader);
+    for (int k = 0; k < parts.size(); ++k)
+        drawLabelBox(p, sliceText(model, parts[k]), labels.labels[k].box);
 }
 
 void drawLegend(QPainter& p, const Model& model, const Layout& l) {
     if (l.legend.height() <= 0) return;
     p.setPen(QPen(kGrid, 0.8));
-    p.setBrush(Qt::white);
+    p.setBrush(kPaper);
     p.drawRoundedRect(l.legend, 4, 4);
-    double y = l.legend.top() + 6;
+    double y = l.legend.top() + kLegendMargin;
     if (!model.legendTitle.isEmpty()) {
         p.setPen(kInk);
         p.setFont(legendTitleFont());
-        p.drawText(QRectF(l.legend.left(), y, l.legend.width(), kRowHeight), Qt::AlignCenter,
-                   model.legendTitle);
+        p.drawText(legendTitleRow(l), Qt::AlignCenter, model.legendTitle);
         y += kRowHeight;
     }
     p.setFont(textFont());
@@ -370,8 +421,7 @@ void drawLegend(QPainter& p, const Model& model, const Layout& l) {
         double x = l.legend.center().x() - row.width / 2;
         for (int i : row.points) {
             const Point& point = model.points()[i];
-            p.setPen(QPen(kEdge, 0.7));
-            p.setBrush(QColor::fromRgba(point.colour));
+            face(p, QColor::fromRgba(point.colour));
             p.drawRect(QRectF(x, y + (kRowHeight - kSwatch) / 2, kSwatch, kSwatch));
             p.setPen(kInk);
             p.drawText(QRectF(x + kSwatch + 6, y, entryWidth(point), kRowHeight),
@@ -395,7 +445,7 @@ void paint(QPainter& painter, const QRectF& target, const Model& model) {
     painter.setPen(kInk);
     painter.setFont(titleFont());
     painter.drawText(l.title, Qt::AlignCenter, model.title);
-    if (l.plot.height() > 10 && l.plot.width() > 10) {
+    if (plotDrawn(l.plot)) {
         if (model.kind == Kind::Pie)
             drawPie(painter, model, l.plot);
         else
@@ -410,7 +460,7 @@ void paint(QPainter& painter, const QRectF& target, const Model& model) {
 
 QImage render(const Model& model, QSize size) {
     QImage image(size, QImage::Format_ARGB32);
-    image.fill(Qt::white);
+    image.fill(kPaper);
     QPainter painter(&image);
     paint(painter, QRectF(QPointF(0, 0), QSizeF(size)), model);
     return image;
@@ -427,7 +477,38 @@ QList<QRectF> barFronts(const Model& model, const QRectF& target) {
 
 QRectF pieTop(const Model& model, const QRectF& target) {
     const Page page = pageFor(target);
-    return page.toTarget.mapRect(pieGeometry(layoutFor(model, page.area).plot).top);
+    return page.toTarget.mapRect(pieGeometry(model, layoutFor(model, page.area).plot).top);
+}
+
+QList<QRectF> pieLabelBoxes(const Model& model, const QRectF& target) {
+    QList<QRectF> out;
+    if (!(target.width() > 0) || !(target.height() > 0)) return out;
+    const Page page = pageFor(target);
+    const QRectF plot = layoutFor(model, page.area).plot;
+    if (!plotDrawn(plot)) return out;
+    for (const PlacedLabel& label : pieLabelsFor(model, plot, pieGeometry(model, plot)).labels)
+        out.append(page.toTarget.mapRect(label.box));
+    return out;
+}
+
+Frames frames(const Model& model, const QRectF& target) {
+    if (!(target.width() > 0) || !(target.height() > 0)) return {};
+    const Page page = pageFor(target);
+    const Layout l = layoutFor(model, page.area);
+    Frames f;
+    f.title = page.toTarget.mapRect(l.title);
+    f.plot = page.toTarget.mapRect(l.plot);
+    f.legend = page.toTarget.mapRect(l.legend);
+    f.foot = page.toTarget.mapRect(l.foot);
+    if (!model.legendTitle.isEmpty())
+        f.legendTitle = page.toTarget.mapRect(
+            QFontMetricsF(legendTitleFont())
+                .boundingRect(legendTitleRow(l), Qt::AlignCenter, model.legendTitle));
+    return f;
+}
+
+QColor paper() {
+    return kPaper;
 }
 
 }  // namespace vt::chart

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QColor>
 #include <QImage>
 #include <QList>
 #include <QRectF>
@@ -31,5 +32,21 @@ QList<QRectF> barFronts(const Model& model, const QRectF& target);
 // Where the top face of the pie lies (its centre and radii) when drawn into
 // `target`.
 QRectF pieTop(const Model& model, const QRectF& target);
+
+// Where the value labels of the pie's slices lie when drawn into `target`,
+// one per slice in the order of the points (none for a point that takes no
+// slice).
+QList<QRectF> pieLabelBoxes(const Model& model, const QRectF& target);
+
+// Where the parts of the chart lie when drawn into `target`: the title, the
+// plot that holds the bars or the pie, the legend's frame, the legend's
+// title as its text is drawn, and the foot text.
+struct Frames {
+    QRectF title, plot, legend, legendTitle, foot;
+};
+Frames frames(const Model& model, const QRectF& target);
+
+// The paper the chart is drawn on.
+QColor paper();
 
 }  // namespace vt::chart
