@@ -9,6 +9,7 @@
 #include "causali/logic/listcausali.h"
 #include "output/ListPrint.h"
 #include "output/ListWidgets.h"
+#include "output/fillreport.h"
 #include "ui_TrovaCausali.h"
 
 TfrmTrovaCausali::TfrmTrovaCausali(QWidget* owner)
@@ -43,9 +44,13 @@ void TfrmTrovaCausali::showEvent(QShowEvent* event) {
 }
 
 void TfrmTrovaCausali::FormShow() {
-    vt::fillRecordList(ui->lstRecords, vt::causlist::lines(vt::causaliFilePath()));
+    vt::list::CollectedLines read = vt::causlist::lines(vt::causaliFilePath());
+    vt::fillRecordList(ui->lstRecords, std::move(read.lines));
     finder_->reset();
     ui->txtTrova->setFocus();
+    // A list cut short is shown with what was read, but never as the whole
+    // archive.
+    vt::reportFill(this, read.failure);
 }
 
 void TfrmTrovaCausali::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {

@@ -7,6 +7,7 @@
 #include "clients/logic/registrysearch.h"
 #include "output/ListPrint.h"
 #include "output/ListWidgets.h"
+#include "output/fillreport.h"
 #include "ui_Ricontatta.h"
 
 TfrmRicontatta::TfrmRicontatta(QWidget* owner)
@@ -33,11 +34,13 @@ void TfrmRicontatta::showEvent(QShowEvent* event) {
 }
 
 void TfrmRicontatta::FormShow() {
-    // A registry that cannot be read shows what was read, without a message.
     vt::clisearch::SearchResult result = vt::clisearch::recontactList(vt::clientiFilePath());
     vt::fillRecordList(ui->lstRecords, std::move(result.lines));
     finder_->reset();
     ui->txtTrova->setFocus();
+    // A registry that cannot be read shows what was read, and says so: an
+    // empty list must mean that nobody is waiting for a call.
+    vt::reportFill(this, result.failure);
 }
 
 void TfrmRicontatta::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {

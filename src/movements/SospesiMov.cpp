@@ -5,6 +5,7 @@
 #include "movements/logic/duepayments.h"
 #include "output/ListPrint.h"
 #include "output/ListWidgets.h"
+#include "output/fillreport.h"
 #include "ui_SospesiMov.h"
 
 namespace {
@@ -42,10 +43,13 @@ void TfrmSospesiMov::showEvent(QShowEvent* event) {
 
 void TfrmSospesiMov::FormShow() {
     finder_->reset();
-    // A record that cannot be judged, or a file that cannot be read, ends
-    // the list silently: the lines before it stay.
-    vt::fillRecordList(ui->lstRecords, vt::due::dueList(openYearFile(), vt::today()).lines);
+    // A record that cannot be judged is left out and named afterwards; a
+    // file that cannot be read ends the list, keeping the lines before it,
+    // and is reported.
+    vt::list::CollectedLines due = vt::due::dueList(openYearFile(), vt::today());
+    vt::fillRecordList(ui->lstRecords, std::move(due.lines));
     ui->txtTrova->setFocus();
+    vt::reportFill(this, due.failure, vt::due::skippedNotice(due.skipped));
 }
 
 void TfrmSospesiMov::lstRecordsDblClick(const std::optional<vt::list::ListLine>& selected) {

@@ -20,6 +20,7 @@
 #include "app/conventions.h"
 #include "app/pictures.h"
 #include "app/uiservices.h"
+#include "output/fillreport.h"
 
 namespace vt {
 
@@ -241,11 +242,18 @@ void ExportWindow::setUpGrid() {
 }
 
 void ExportWindow::showEvent(QShowEvent* event) {
-    if (!filled_) {
-        filled_ = true;
-        model_->fill(loadRows());
+    if (filled_) {
+        DialogWindow::showEvent(event);
+        return;
     }
+    filled_ = true;
+    exporting::Rows rows = loadRows();
+    const std::optional<AccessFailure> failure = std::move(rows.failure);
+    const QString notice = std::move(rows.notice);
+    readFailed_ = failure.has_value();
+    model_->fill(std::move(rows));
     DialogWindow::showEvent(event);
+    reportFill(this, failure, notice);
 }
 
 QString ExportWindow::filePath() const { return programDir() + definition_.fileName; }
@@ -265,6 +273,12 @@ QList<QStringList> ExportWindow::gridRows() const {
 }
 
 void ExportWindow::cmdEsportaClick() {
+    // A grid cut short by a read failure is not the archive: writing it
+    // would replace a good export with a partial or empty one.
+    if (readFailed_) {
+        error(this, accessFailureMessage());
+        return;
+    }
     if (!confirm(this, exporting::startQuestion())) return;
     const QString path = filePath();
     if (!sheet::write(path, exporting::worksheet(definition_, gridRows()))) {

@@ -30,13 +30,16 @@ public:
     QList<QStringList> gridRows() const;
 
     // The export procedure: asks, writes the file, asks whether to open it.
+    // A grid that could not be filled is not written: the access message
+    // says why instead.
     void cmdEsportaClick();
     void cmdGuidaClick();
     void cmdEsciClick();
 
 protected:
     // What to show in the grid; called once, the first time the window is
-    // shown, so an opener can set the window up before.
+    // shown, so an opener can set the window up before. A read failure and
+    // a notice that come with the rows are shown once the grid is filled.
     virtual exporting::Rows loadRows() = 0;
     void showEvent(QShowEvent* event) override;
 
@@ -47,6 +50,7 @@ private:
 
     exporting::Definition definition_;
     bool filled_ = false;
+    bool readFailed_ = false;
     GridModel* model_ = nullptr;
     QTableView* grdRecords_ = nullptr;
     QToolButton* cmdEsporta_ = nullptr;

@@ -23,8 +23,9 @@ exporting::Rows UnpaidListWindow::loadRows() {
     const QString path = yearFile();
     // Without a year there is nothing to read (and no file to create).
     if (path.isEmpty()) return {};
-    // An unreadable due date leaves that movement out and the list goes on;
-    // a read failure ends the list quietly, keeping what was found.
+    // An unreadable due date leaves that movement out, the list goes on and
+    // the notice then names it; a read failure ends the list, keeping what
+    // was found, and the window says so and will not export it.
     return unpaid::list(path, today(), kind_).rows;
 }
 

@@ -198,14 +198,20 @@ TEST_F(CausaliWindows, ImportIntoAnUnwritableYearFillsTheCardAndTheSaveReportsTh
     EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
 }
 
-TEST_F(CausaliWindows, UnreadableArchiveGivesAnEmptyListAndClosingChangesNothing) {
+TEST_F(CausaliWindows, UnreadableArchiveIsReportedOverAnEmptyListAndClosingChangesNothing) {
     ASSERT_TRUE(QDir().mkpath(causaliFilePath()));
     card.show();
     QStringList lines;
-    desktop.dialogs().scripts.push_back(listScript(&lines, QString()));
+    // The message comes once the list is on the screen.
+    desktop.dialogs().scripts.push_back([look = listScript(&lines, QString())](QDialog& d) {
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        return look(d);
+    });
     child<QToolButton>(card, QStringLiteral("cmdTrova"))->click();
     EXPECT_TRUE(lines.isEmpty());
-    EXPECT_TRUE(desktop.messages().shown.empty());
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
+    EXPECT_EQ(desktop.messages().last().text, accessFailureMessage());
     EXPECT_EQ(child<QLabel>(card, QStringLiteral("lblPosizione"))->text(), QString());
 }
 

@@ -92,19 +92,22 @@ TEST_F(Recontact, TheListIsNotRefreshedWhileOpen) {
     });
 }
 
-TEST_F(Recontact, AnEmptyOrUnreadableArchiveOpensAnEmptyListWithoutAMessage) {
+TEST_F(Recontact, AnEmptyArchiveOpensAnEmptyListWithoutAMessageAnUnreadableOneSaysSo) {
     open([](QDialog& d) {
         EXPECT_TRUE(lines(d).isEmpty());
         child<QPushButton>(d, "btnChiudi")->click();
     });
     EXPECT_TRUE(QFile::exists(clientiFilePath()));
+    EXPECT_TRUE(desktop.messages().shown.empty());
     add(card("Verdi", "S\u00EC"));
     setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Open; });
     open([](QDialog& d) {
         EXPECT_TRUE(lines(d).isEmpty());
         child<QPushButton>(d, "btnChiudi")->click();
     });
-    EXPECT_TRUE(desktop.messages().shown.empty());
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
+    EXPECT_EQ(desktop.messages().last().text, accessFailureMessage());
 }
 
 TEST_F(Recontact, FindsAndPrintsTheList) {

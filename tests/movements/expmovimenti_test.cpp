@@ -4,6 +4,7 @@
 #include <QFile>
 #include <QLabel>
 #include <QTableView>
+#include <QTest>
 #include <QToolButton>
 
 #include "archive/recordfile.h"
@@ -169,7 +170,7 @@ TEST_F(MovementsExportWindow, AnExportThatCannotBeWrittenShowsTheNoticeAndTheWin
     EXPECT_TRUE(desktop.shell().opened.isEmpty());
 }
 
-TEST_F(MovementsExportWindow, AProgramFolderBelowAFileReadsNothingAndCannotExport) {
+TEST_F(MovementsExportWindow, AProgramFolderBelowAFileIsReportedAndCannotExport) {
     QFile plain(desktop.file(QStringLiteral("plain")));
     ASSERT_TRUE(plain.open(QIODevice::WriteOnly));
     plain.close();
@@ -185,9 +186,12 @@ TEST_F(MovementsExportWindow, AProgramFolderBelowAFileReadsNothingAndCannotExpor
         TfrmExpMovimenti window(card.get());
         window.show();
         EXPECT_EQ(gridModel(window)->rowCount(), 10);
-        desktop.messages().confirmations = {true};
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&window));
+        EXPECT_EQ(desktop.messages().texts(), QStringList{accessFailureMessage()});
+        // The year could not be read: the export is refused before any question.
         click(window, "cmdEsporta");
-        EXPECT_EQ(desktop.messages().last().text, exporting::failureNotice());
+        EXPECT_EQ(desktop.messages().texts(), QStringList(2, accessFailureMessage()));
+        EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
         EXPECT_TRUE(window.isVisible());
     }
     setProgramDirectory(nullptr);

@@ -85,18 +85,32 @@ TEST_F(Due, ListsUnsettledMovementsWhoseNoticeHasBegunSorted) {
     });
 }
 
-TEST_F(Due, AnUnreadableRecordIsLeftOutAndTheListGoesOn) {
+TEST_F(Due, AnUnreadableRecordIsLeftOutTheListGoesOnAndTheNoticeNamesIt) {
     add(movement("Primo", "01/03/2024", "0"));
     add(movement("Rotto", "31/02/2024", "0"));
     add(movement("Dopo", "01/03/2024", "0"));
     add(movement("Preavviso in lettere", "01/03/2024", "5g"));
     add(movement("Vuoto", "01/03/2024", ""));
+    add(movement("Saldato e rotto", "31/02/2024", "0", true));  // never due: not named
     add(movement("Ultimo", "01/03/2024", "0"));
-    open([](QDialog& d) {
+    QStringList shownWhileOpen;
+    open([&](QDialog& d) {
+        // The notice comes once the list is filled, over the window.
         EXPECT_EQ(lines(d), (QStringList{"Dopo", "Primo", "Ultimo"}));
+        shownWhileOpen = desktop.messages().texts();
         child<QPushButton>(d, "btnChiudi")->click();
     });
-    EXPECT_TRUE(desktop.messages().shown.empty());
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    EXPECT_EQ(shownWhileOpen, desktop.messages().texts());
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Notice);
+    EXPECT_EQ(desktop.messages().last().text,
+              "Attenzione: 3 schede dell'archivio non compaiono nel riepilogo, perch\u00E9 la loro "
+              "data di scadenza o i loro giorni di preavviso non sono leggibili:\n\r\n\r"
+              "scheda n. 2 dell'archivio (scadenza \"31/02/2024\", causale \"Rotto\");\n\r"
+              "scheda n. 4 dell'archivio (scadenza \"01/03/2024\", causale \"Preavviso in "
+              "lettere\");\n\r"
+              "scheda n. 5 dell'archivio (scadenza \"01/03/2024\", causale \"Vuoto\").\n\r\n\r"
+              "Correggere le schede nel Registro Movimenti e riaprire il riepilogo.");
 }
 
 TEST_F(Due, EmptyListFindNoticeAndPrintOfTitleAndFooter) {

@@ -53,6 +53,8 @@ protected:
     void open(exporting::Rows rows, exporting::Kind kind = exporting::Kind::Archive) {
         window = std::make_unique<SampleExport>(std::move(rows), kind);
         window->show();
+        // What the filling has to say comes once the window is on the screen.
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(window.get()));
     }
     QTableView* grid() const { return window->findChild<QTableView*>(QStringLiteral("grdRecords")); }
     QAbstractItemModel* model() const { return grid()->model(); }
@@ -187,6 +189,49 @@ TEST_F(ExportShell, AFileThatCannotBeWrittenShowsTheNoticeAndTheWindowStays) {
     // Once the obstacle is gone the export can be repeated.
     ASSERT_TRUE(QDir(desktop.dir()).rmdir(QStringLiteral("Prova.xls")));
     exportWith({true, false});
+    EXPECT_TRUE(written().endsWith("</html>"));
+}
+
+TEST_F(ExportShell, AGridCutShortByAReadFailureIsReportedOnceAndNeverExported) {
+    ASSERT_TRUE(QFile(desktop.file(QStringLiteral("Prova.xls"))).open(QIODevice::WriteOnly));
+    exporting::Rows cut{3, {{"Entrata", "a"}}};
+    cut.failure = AccessFailure{QStringLiteral("archivio"), QStringLiteral("read: I/O error")};
+    open(cut);
+    // What was read stays in view; the user is told it is not the archive.
+    EXPECT_EQ(cell(0, 1), QStringLiteral("Entrata"));
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
+    EXPECT_EQ(desktop.messages().last().text, accessFailureMessage());
+    window->hide();
+    window->show();
+    QApplication::processEvents();
+    EXPECT_EQ(desktop.messages().shown.size(), 1u);
+
+    // Each try to export says it again, asks nothing and writes nothing.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        exportWith({});
+        EXPECT_EQ(desktop.messages().shown.size(), 2u + attempt);
+        EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
+        EXPECT_EQ(desktop.messages().last().text, accessFailureMessage());
+    }
+    EXPECT_EQ(written(), QByteArray());
+    EXPECT_TRUE(desktop.shell().opened.isEmpty());
+    EXPECT_TRUE(window->isVisible());
+}
+
+TEST_F(ExportShell, ANoticeThatComesWithTheRowsIsShownOnceAndTheExportGoesOn) {
+    exporting::Rows rows{1, {{"Entrata", "a"}}};
+    rows.notice = QStringLiteral("Attenzione: una scheda non compare.");
+    open(rows);
+    EXPECT_EQ(desktop.messages().texts(), QStringList{rows.notice});
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Notice);
+    window->hide();
+    window->show();
+    QApplication::processEvents();
+    exportWith({true, false});
+    EXPECT_EQ(desktop.messages().texts(),
+              (QStringList{rows.notice, exporting::startQuestion(),
+                           exporting::finishQuestion(exporting::Kind::Archive)}));
     EXPECT_TRUE(written().endsWith("</html>"));
 }
 

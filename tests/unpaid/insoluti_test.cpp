@@ -372,22 +372,73 @@ TEST_F(UnpaidLists, AYearWithNothingUnpaidExportsOnlyTheHeaderRow) {
     EXPECT_EQ(exported(QStringLiteral("Pagamenti_in_Entrata_Insoluti.xls")).count("<tr>"), 1);
 }
 
-TEST_F(UnpaidLists, AnUnreadableDueDateHidesOnlyItsOwnMovement) {
-    MovementRecord broken =
-        movement(true, QStringLiteral("Rotto"), QStringLiteral("31/02/2026"), false);
+TEST_F(UnpaidLists, AnUnreadableDueDateHidesOnlyItsOwnMovementAndTheNoticeNamesIt) {
     yearFile(QStringLiteral("2026"),
-             {movement(true, QStringLiteral("Primo"), QStringLiteral("01/12/2026"), false), broken,
-              movement(true, QStringLiteral("Dopo"), QStringLiteral("02/12/2026"), false)});
-    openSection("btnApriPreventivi", [&](QDialog& d) {
-        EXPECT_EQ(column(d, 3), (QStringList{"Primo", "Dopo"}));
-    });
-    EXPECT_TRUE(desktop.messages().shown.empty());
+             {movement(true, QStringLiteral("Primo"), QStringLiteral("01/12/2026"), false),
+              movement(true, QStringLiteral("Rotto"), QStringLiteral("31/02/2026"), false),
+              movement(true, QStringLiteral("Dopo"), QStringLiteral("02/12/2026"), false),
+              movement(false, QStringLiteral("Spesa rotta"), QStringLiteral("ieri"), false),
+              movement(true, QStringLiteral("Saldato rotto"), QStringLiteral("ieri"), true)});
+    const QString receipt = QStringLiteral(
+        "scheda n. 2 dell'archivio (scadenza \"31/02/2026\", causale \"Rotto\")");
+    const QString payment = QStringLiteral(
+        "scheda n. 4 dell'archivio (scadenza \"ieri\", causale \"Spesa rotta\")");
+    const QString advice = QStringLiteral("\n\r\n\rCorreggere ");
+    const struct {
+        const char* button;
+        QStringList listed;
+        QString notice;
+    } sections[] = {
+        {"btnApriPreventivi",
+         {"Primo", "Dopo"},
+         QStringLiteral("Attenzione: la ") + receipt +
+             QStringLiteral(" non compare nel riepilogo, perch\u00E9 la sua data di scadenza non "
+                            "\u00E8 una data valida.") +
+             advice + QStringLiteral("la scheda nel Registro Movimenti e riaprire il riepilogo.")},
+        {"btnApriNDC",
+         {},
+         QStringLiteral("Attenzione: la ") + payment +
+             QStringLiteral(" non compare nel riepilogo, perch\u00E9 la sua data di scadenza non "
+                            "\u00E8 una data valida.") +
+             advice + QStringLiteral("la scheda nel Registro Movimenti e riaprire il riepilogo.")},
+        {"btnApriDDT",
+         {"Primo", "Dopo"},
+         QStringLiteral("Attenzione: 2 schede dell'archivio non compaiono nel riepilogo, "
+                        "perch\u00E9 la loro data di scadenza non \u00E8 una data valida:\n\r\n\r") +
+             receipt + QStringLiteral(";\n\r") + payment + QStringLiteral(".") + advice +
+             QStringLiteral("le schede nel Registro Movimenti e riaprire il riepilogo.")},
+    };
+    for (const auto& s : sections) {
+        SCOPED_TRACE(s.button);
+        desktop.messages().shown.clear();
+        QStringList shownWhileOpen;
+        openSection(s.button, [&](QDialog& d) {
+            // The notice comes once the list is on the screen, over it.
+            EXPECT_TRUE(desktop.messages().shown.empty());
+            EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+            EXPECT_EQ(grid(d)->model()->rowCount(), s.listed.size());
+            if (!s.listed.isEmpty()) {
+                EXPECT_EQ(column(d, 3), s.listed);
+            }
+            shownWhileOpen = desktop.messages().texts();
+        });
+        EXPECT_EQ(shownWhileOpen, QStringList{s.notice});
+        ASSERT_EQ(desktop.messages().shown.size(), 1u);
+        EXPECT_EQ(desktop.messages().last().kind, MessageKind::Notice);
+    }
 }
 
-TEST_F(UnpaidLists, AFolderInPlaceOfTheYearFileLeavesTheDesignedGrid) {
+TEST_F(UnpaidLists, AFolderInPlaceOfTheYearFileIsReportedAndNotExported) {
     ASSERT_TRUE(QDir(desktop.dir()).mkdir(QStringLiteral("2026.eur")));
-    openSection("btnApriDDT", [&](QDialog& d) { EXPECT_EQ(grid(d)->model()->rowCount(), 10); });
-    EXPECT_TRUE(desktop.messages().shown.empty());
+    openSection("btnApriDDT", [&](QDialog& d) {
+        EXPECT_EQ(grid(d)->model()->rowCount(), 10);
+        EXPECT_TRUE(QTest::qWaitForWindowExposed(&d));
+        EXPECT_EQ(desktop.messages().texts(), QStringList{accessFailureMessage()});
+        click(d, "cmdEsporta");
+    });
+    EXPECT_EQ(desktop.messages().texts(), QStringList(2, accessFailureMessage()));
+    EXPECT_EQ(desktop.messages().last().kind, MessageKind::Error);
+    EXPECT_FALSE(QFile::exists(desktop.file(QStringLiteral("Pagamenti_Insoluti.xls"))));
 }
 
 TEST_F(UnpaidLists, MarkupAccentsAndLeadingZerosReachTheFileIntact) {

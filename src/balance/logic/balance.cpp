@@ -6,6 +6,7 @@
 #include "archive/codec.h"
 #include "archive/texts.h"
 #include "output/logic/listlogic.h"
+#include "output/logic/skippedrecords.h"
 
 namespace vt::balance {
 
@@ -161,11 +162,9 @@ QString stopNotice(const Stop& stop) {
         stop.reason == Stop::Reason::Date
             ? QStringLiteral("la sua data non \u00E8 una data valida")
             : QStringLiteral("il suo importo (\"%1\") non \u00E8 leggibile").arg(stop.amount);
-    return QStringLiteral(
-               "Attenzione: il riepilogo si \u00E8 interrotto alla scheda n. %1 dell'archivio "
-               "(data \"%2\", causale \"%3\"), perch\u00E9 %4.")
-               .arg(stop.position)
-               .arg(stop.date, stop.causale, why) +
+    return QStringLiteral("Attenzione: il riepilogo si \u00E8 interrotto alla ") +
+           list::recordMention(stop.position, QStringLiteral("data"), stop.date, stop.causale) +
+           QStringLiteral(", perch\u00E9 ") + why + QStringLiteral(".") +
            QStringLiteral("\n\r\n\r") +
            QStringLiteral(
                "I totali non sono stati calcolati: correggere la scheda nel Registro Movimenti e "

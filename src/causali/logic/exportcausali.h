@@ -17,7 +17,8 @@ QStringList cells(QByteArrayView record);
 
 // Every causale of the file in file order, blank causali included. A
 // missing file is created empty; an empty file leaves the grid as designed;
-// a read that fails stops there, keeping the rows read so far.
+// a read that fails stops there, keeping the rows read so far, and comes
+// back in the rows' `failure`.
 exporting::Rows rows(const QString& path);
 
 }  // namespace vt::expcau

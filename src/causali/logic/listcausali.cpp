@@ -26,14 +26,13 @@ bool listed(QByteArrayView record) {
            !readField(record, cau::kFields[cau::Causale]).isEmpty();
 }
 
-list::ListLines lines(const QString& path) {
+list::CollectedLines lines(const QString& path) {
     return list::collectLines(
-               CausaliFile(path).raw(),
-               [](QByteArrayView record) {
-                   return listed(record) ? list::Selection::List : list::Selection::Skip;
-               },
-               &causaleLine)
-        .lines;
+        CausaliFile(path).raw(),
+        [](QByteArrayView record) {
+            return listed(record) ? list::Selection::List : list::Selection::Skip;
+        },
+        &causaleLine);
 }
 
 LineMatch findLine(const QString& path, const list::ListLine& line) {

@@ -6,6 +6,7 @@
 #include <optional>
 
 #include "archive/records.h"
+#include "output/logic/listedrecord.h"
 #include "output/logic/listlogic.h"
 
 namespace vt::causlist {
@@ -19,8 +20,9 @@ bool listed(QByteArrayView record);
 
 // The lines of every listed causale of the file, in file order, each with
 // its record's position. A missing file is created empty; a read that fails
-// ends the list silently, keeping the lines read until then.
-list::ListLines lines(const QString& path);
+// ends the list, keeping the lines read until then, and comes back in
+// `failure`.
+list::CollectedLines lines(const QString& path);
 
 // The record behind a list line: the record at the line's position while it
 // still composes the same line, else the last record in file order whose

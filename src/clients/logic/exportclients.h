@@ -19,7 +19,8 @@ QStringList cells(QByteArrayView record);
 
 // Every card of the registry, in file order. A missing file is created
 // empty; an empty file leaves the grid as designed; a read that fails stops
-// there, keeping the rows read so far.
+// there, keeping the rows read so far, and comes back in the rows'
+// `failure`.
 exporting::Rows rows(const QString& path);
 
 // The help pages of the registry's satellite windows (for the manual).

@@ -17,7 +17,8 @@ QStringList cells(QByteArrayView record);
 
 // Every movement of the year file, in file order. A missing file is created
 // empty; an empty file leaves the grid as designed; a read that fails stops
-// there, keeping the rows read so far.
+// there, keeping the rows read so far, and comes back in the rows'
+// `failure`.
 exporting::Rows rows(const QString& yearFile);
 
 }  // namespace vt::expmov

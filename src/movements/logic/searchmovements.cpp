@@ -42,6 +42,11 @@ QString movementLine(QByteArrayView record) {
     return line;
 }
 
+list::SkippedRecord skippedMovement(qint64 position, QByteArrayView record) {
+    return {position, readField(record, mov::kFields[mov::DataSca]),
+            readField(record, mov::kFields[mov::Causale])};
+}
+
 SearchResult search(const QString& yearFile, const Filters& filters) {
     SearchResult result;
     result.filled = filledCount(filters);

@@ -8,6 +8,7 @@
 #include "archive/recordfile.h"
 #include "archive/records.h"
 #include "output/logic/listlogic.h"
+#include "output/logic/skippedrecords.h"
 
 namespace vt::movsearch {
 
@@ -36,6 +37,10 @@ int matchCount(QByteArrayView record, const Filters& filters);
 // causale (40), "  Scad. ", due date (10), "  Da: ", payer (30), "  A: ",
 // beneficiary (30), "  Importo: ", signed amount.
 QString movementLine(QByteArrayView record);
+
+// A movement a list had to leave out, as its notice names it: the position,
+// the due date and the causale as stored.
+list::SkippedRecord skippedMovement(qint64 position, QByteArrayView record);
 
 struct SearchResult {
     int filled = 0;               // the count shown in lblConta

@@ -35,6 +35,12 @@ struct Column {
 struct Rows {
     std::optional<qsizetype> rowCount;
     QList<QStringList> rows;
+    // The archive could not be read to its end: the grid shows what was read
+    // before, but it is not the archive, and the window will not export it.
+    std::optional<AccessFailure> failure = {};
+    // Said to the user once the grid is filled, when not empty: which
+    // records the grid leaves out, and why.
+    QString notice = {};
 };
 
 // The finish question and the export button's hint differ between the

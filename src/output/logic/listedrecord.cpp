@@ -5,7 +5,7 @@
 namespace vt::list {
 
 CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
-                            const LineComposer& compose) {
+                            const LineComposer& compose, const SkipDescriber& describe) {
     CollectedLines out;
     const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
         switch (select(record)) {
@@ -13,7 +13,8 @@ CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
                 out.lines.append({compose(record), position});
                 break;
             case Selection::Unreadable:
-                ++out.unreadable;
+                out.skipped.append(describe ? describe(position, record)
+                                            : SkippedRecord{position, {}, {}});
                 break;
             case Selection::Skip:
                 break;

@@ -8,6 +8,7 @@
 
 #include "archive/recordfile.h"
 #include "output/logic/listlogic.h"
+#include "output/logic/skippedrecords.h"
 
 namespace vt::list {
 
@@ -22,18 +23,22 @@ enum class Selection {
 };
 using SelectionRule = std::function<Selection(QByteArrayView record)>;
 
+// How a record the rule could not read is named to the user.
+using SkipDescriber = std::function<SkippedRecord(qint64 position, QByteArrayView record)>;
+
 struct CollectedLines {
     ListLines lines;                       // in file order, unsorted, with positions
-    qint64 unreadable = 0;                 // records left out because the rule could not read them
+    SkippedRecords skipped;                // left out because the rule could not read them
     std::optional<AccessFailure> failure;  // the lines read before it are kept
 };
 
 // Reads the file in order and composes the line of every record the rule
-// lists. One record the rule cannot read hides nothing else: it is left out
-// and the list goes on with the next record. Only a file that cannot be read
-// ends the list early.
+// lists. One record the rule cannot read hides nothing else: it is left out,
+// named by `describe` (by its position alone without one), and the list goes
+// on with the next record. Only a file that cannot be read ends the list
+// early.
 CollectedLines collectLines(const RecordFile& file, const SelectionRule& select,
-                            const LineComposer& compose);
+                            const LineComposer& compose, const SkipDescriber& describe = {});
 
 // The record behind a listed line, read again from the file.
 struct ListedRecord {

@@ -4,6 +4,7 @@
 #include "archive/records.h"
 #include "archive/texts.h"
 #include "movements/logic/exportmovements.h"
+#include "movements/logic/searchmovements.h"
 #include "unpaid/logic/helppages.h"
 
 namespace vt::unpaid {
@@ -82,11 +83,11 @@ const exporting::Definition& definition(Kind kind) {
 }
 
 Verdict judge(QByteArrayView record, const QDate& today, Kind kind) {
+    if (readFlag(record, mov::kFields[mov::Saldato]) != Flag::No) return Verdict::Skip;
+    if (!ofKind(record, kind)) return Verdict::Skip;
     const auto due = dateValue(readField(record, mov::kFields[mov::DataSca]));
     if (!due) return Verdict::Unreadable;
-    if (*due > today) return Verdict::Skip;
-    if (readFlag(record, mov::kFields[mov::Saldato]) != Flag::No) return Verdict::Skip;
-    return ofKind(record, kind) ? Verdict::List : Verdict::Skip;
+    return *due > today ? Verdict::Skip : Verdict::List;
 }
 
 List list(const QString& yearFile, const QDate& today, Kind kind) {
@@ -94,30 +95,38 @@ List list(const QString& yearFile, const QDate& today, Kind kind) {
     const MovementFile file(yearFile);
     const auto count = file.count();
     if (!count) {
-        out.readFailed = true;
+        out.rows.failure = count.failure();
         return out;
     }
     if (count.value() == 0) return out;
     out.rows.rowCount = 0;
     qint64 seen = 0;
     // A file that grew since it was counted still gives the counted records.
-    const FileStatus status = file.scan([&](qint64, QByteArrayView record) {
+    const FileStatus status = file.scan([&](qint64 position, QByteArrayView record) {
         if (seen++ >= count.value()) return false;
         switch (judge(record, today, kind)) {
             case Verdict::List:
                 out.rows.rows.append(expmov::cells(record));
                 break;
             case Verdict::Unreadable:
-                ++out.unreadable;
+                out.skipped.append(movsearch::skippedMovement(position, record));
                 break;
             case Verdict::Skip:
                 break;
         }
         return true;
     });
-    if (!status) out.readFailed = true;
+    if (!status) out.rows.failure = status.failure();
     out.rows.rowCount = out.rows.rows.size();
+    out.rows.notice = skippedNotice(out.skipped);
     return out;
+}
+
+QString skippedNotice(const list::SkippedRecords& skipped) {
+    return list::skippedNotice(
+        skipped, {QStringLiteral("scadenza"),
+                  QStringLiteral("la sua data di scadenza non \u00E8 una data valida"),
+                  QStringLiteral("la loro data di scadenza non \u00E8 una data valida")});
 }
 
 }  // namespace vt::unpaid

@@ -227,7 +227,7 @@ TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndEachEqualLineFindsItsOwnReco
     store(twin);
     twin.setText(cau::Note, QStringLiteral("later"));
     store(twin);
-    const list::ListLines lines = causlist::lines(path);
+    const list::ListLines lines = causlist::lines(path).lines;
     ASSERT_EQ(lines.size(), 3);
     EXPECT_TRUE(lines[0].text.startsWith(QStringLiteral("Luce")));
     EXPECT_EQ(lines[0].position, 1);
@@ -251,7 +251,7 @@ TEST_F(CausaliFileTest, ListLeavesBlankCausaliOutAndEachEqualLineFindsItsOwnReco
 }
 
 TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
-    EXPECT_TRUE(causlist::lines(path).isEmpty());
+    EXPECT_TRUE(causlist::lines(path).lines.isEmpty());
     EXPECT_TRUE(QFile::exists(path));
     EXPECT_FALSE(expcau::rows(path).rowCount);
     store(causale(QStringLiteral("Luce"), QStringLiteral("P"), QStringLiteral("B"),
@@ -261,7 +261,7 @@ TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
         ASSERT_TRUE(f.open(QIODevice::Append));
         f.write(QByteArray(700, '\xFF'));  // a partial record of garbage
     }
-    EXPECT_EQ(causlist::lines(path).size(), 1);
+    EXPECT_EQ(causlist::lines(path).lines.size(), 1);
     EXPECT_EQ(expcau::rows(path).rowCount, 1);
     // A save appends over the partial tail.
     store(causale(QStringLiteral("Gas"), QStringLiteral("P"), QStringLiteral("B"),
@@ -272,7 +272,7 @@ TEST_F(CausaliFileTest, MissingFileIsCreatedEmptyAndAPartialTailIsNotCounted) {
 TEST_F(CausaliFileTest, GarbageLengthBytesAreReadWithinTheirFields) {
     QByteArray garbage(1628, '\xFF');
     ASSERT_TRUE(CausaliFile(path).raw().append(garbage).ok());
-    ASSERT_EQ(causlist::lines(path).size(), 1);
+    ASSERT_EQ(causlist::lines(path).lines.size(), 1);
     EXPECT_EQ(expcau::rows(path).rows.value(0).size(), 15);
     CardTexts c = clearedCard();
     decode(CausaleRecord(garbage), 1, c);

@@ -50,7 +50,9 @@ TEST(Judge, NoticePeriodSettlementAndUnreadableFields) {
         {"empty due date", "", "0", false, list::Selection::Unreadable},
         {"empty notice", "01/01/2024", "", false, list::Selection::Unreadable},
         {"letters as notice", "01/01/2024", "1a", false, list::Selection::Unreadable},
-        {"settled but unreadable", "xx", "0", true, list::Selection::Unreadable},
+        // A settled movement is never due: nothing in it needs reading.
+        {"settled with a bad due date", "xx", "0", true, list::Selection::Skip},
+        {"settled with letters as notice", "01/01/2024", "1a", true, list::Selection::Skip},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -76,7 +78,13 @@ TEST_F(DueFile, ListsInFileOrderAndSkipsOnlyTheUnreadableRecords) {
     add(make("Quattro", "01/03/2024", "0"));
     const list::CollectedLines list = dueList(path, kToday);
     EXPECT_FALSE(list.failure);
-    EXPECT_EQ(list.unreadable, 2);
+    // The left-out records are named by position, due date and causale.
+    ASSERT_EQ(list.skipped.size(), 2);
+    EXPECT_EQ(list.skipped[0].position, 4);
+    EXPECT_EQ(list.skipped[0].date, "15/13/2024");
+    EXPECT_EQ(list.skipped[0].causale, "Rotto");
+    EXPECT_EQ(list.skipped[1].position, 6);
+    EXPECT_EQ(list.skipped[1].causale, "Preavviso in lettere");
     ASSERT_EQ(list.lines.size(), 4);
     const char* starts[] = {"Uno ", "Due ", "Tre ", "Quattro "};
     const qint64 positions[] = {1, 3, 5, 7};
@@ -93,7 +101,7 @@ TEST_F(DueFile, EmptyOrMissingYearListsNothing) {
     EXPECT_TRUE(list.lines.isEmpty());
 }
 
-TEST_F(DueFile, AccessFailureEndsTheListSilently) {
+TEST_F(DueFile, AccessFailureEndsTheListKeepingItsLines) {
     add(make("Uno", "01/03/2024", "0"));
     setIoFaultHook([](IoStep step, const QString&) { return step == IoStep::Close; });
     const list::CollectedLines list = dueList(path, kToday);

@@ -60,9 +60,12 @@ TEST(Judge, DueDaySettlementAndKind) {
         {"unknown settled flag counts as settled", "01/01/2026", std::nullopt, true, Skip, Skip,
          Skip},
         {"due in an earlier year", "31/12/2025", false, false, Skip, List, List},
-        {"due date not a date", "31/02/2026", false, true, Unreadable, Unreadable, Unreadable},
-        {"empty due date", "", false, false, Unreadable, Unreadable, Unreadable},
-        {"settled but unreadable", "ieri", true, true, Unreadable, Unreadable, Unreadable},
+        // An unreadable due date matters only to the lists the movement could
+        // belong to: a settled movement, or one of the other kind, is skipped.
+        {"receipt due date not a date", "31/02/2026", false, true, Unreadable, Skip, Unreadable},
+        {"payment with empty due date", "", false, false, Skip, Unreadable, Unreadable},
+        {"settled but unreadable", "ieri", true, true, Skip, Skip, Skip},
+        {"unknown flag and unreadable", "ieri", std::nullopt, false, Skip, Skip, Skip},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -177,8 +180,12 @@ TEST_F(YearFile, ListsInFileOrderAndGoesOnPastAnUnreadableDueDate) {
     const List l = list(path, kToday, Kind::Entrate);
     EXPECT_EQ(causali(l), (QStringList{"Uno", "Due"}));
     EXPECT_EQ(l.rows.rowCount, 2);
-    EXPECT_EQ(l.unreadable, 1);
-    EXPECT_FALSE(l.readFailed);
+    ASSERT_EQ(l.skipped.size(), 1);
+    EXPECT_EQ(l.skipped[0].position, 3);
+    EXPECT_EQ(l.skipped[0].date, QStringLiteral("32/12/2026"));
+    EXPECT_EQ(l.skipped[0].causale, QStringLiteral("Rotto"));
+    EXPECT_EQ(l.rows.notice, skippedNotice(l.skipped));
+    EXPECT_FALSE(l.rows.failure);
 
     const List both = list(path, kToday, Kind::Tutti);
     EXPECT_EQ(causali(both), (QStringList{"Uno", "Uscita", "Due"}));
@@ -213,13 +220,13 @@ TEST_F(YearFile, APartialLastRecordIsNotRead) {
     f.close();
     const List l = list(path, kToday, Kind::Tutti);
     EXPECT_EQ(causali(l), QStringList{"Uno"});
-    EXPECT_FALSE(l.readFailed);
+    EXPECT_FALSE(l.rows.failure);
 }
 
 TEST_F(YearFile, AFolderInPlaceOfTheFileListsNothing) {
     ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("2026.eur")));
     const List l = list(path, kToday, Kind::Tutti);
-    EXPECT_TRUE(l.readFailed);
+    EXPECT_TRUE(l.rows.failure);
     EXPECT_FALSE(l.rows.rowCount.has_value());
 }
 
@@ -231,7 +238,7 @@ TEST_F(YearFile, AReadFailureKeepsTheRowsFoundBeforeIt) {
     setIoFaultHook(
         [&](IoStep step, const QString&) { return step == IoStep::Close && ++closes > 1; });
     const List l = list(path, kToday, Kind::Tutti);
-    EXPECT_TRUE(l.readFailed);
+    EXPECT_TRUE(l.rows.failure);
     EXPECT_EQ(causali(l), (QStringList{"Uno", "Due"}));
 }
 
