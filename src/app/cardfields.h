@@ -3,6 +3,9 @@
 #include <QString>
 #include <functional>
 
+// installTypingLimit lives with the other input rules.
+#include "app/conventions.h"
+
 class QLineEdit;
 class QWidget;
 
@@ -12,11 +15,6 @@ namespace vt {
 
 // Replaces a field's text without moving the caret more than needed.
 void replaceKeepingCaret(QLineEdit* field, const QString& text);
-
-// The keyboard may bring at most `limit` characters into the field, while
-// the program may put in more (a record field can hold more than may be
-// typed). Pasting is bound the same way.
-void installTypingLimit(QLineEdit* field, int limit);
 
 // After every key release the field's text becomes rule(text), the caret
 // staying where it was as far as the new text allows.

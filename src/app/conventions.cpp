@@ -1,5 +1,8 @@
 #include "app/conventions.h"
 
+#include <algorithm>
+#include <optional>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QClipboard>
@@ -19,6 +22,8 @@
 #include <QMimeData>
 #include <QMouseEvent>
 #include <QTranslator>
+
+#include "app/logic/pastedtext.h"
 
 namespace vt {
 
@@ -49,6 +54,9 @@ void loadItalianTranslations(QCoreApplication& app) {
 }
 
 namespace {
+
+// What a text field takes when nothing limits it.
+constexpr int kNoLimit = 32767;
 
 class HoverHints : public QObject {
 public:
@@ -93,9 +101,10 @@ private:
     }
 
     bool isBackground(QWidget* widget) const {
-        if (widget == window_) return true;
+        // The status text itself is background too: a hint stays only while
+        // the pointer is over its control.
+        if (widget == window_ || widget == panInfo_) return true;
         if (widget->property("hintBackground").toBool()) return true;
-        if (widget == panInfo_) return false;
         const QByteArray cls = widget->metaObject()->className();
         return cls == "QWidget" || cls == "QFrame" || cls == "QGroupBox";
     }
@@ -137,51 +146,204 @@ private:
     QPointer<QWidget> target_;
 };
 
-// Keeps the allowed characters of a text.
-QString keepAllowed(const QString& text, const QString& allowed) {
-    QString out;
-    out.reserve(text.size());
-    for (QChar c : text)
-        if (allowed.contains(c)) out.append(c);
-    return out;
-}
-
-class KeyFilter : public QObject {
+// Everything the user brings into a text field passes here: typed keys,
+// pastes (keyboard, context menu, middle button), drops and whatever else
+// edits the field (an input method, undo). A field has one of these, holding
+// the characters its keys may type and the number of characters the user
+// may bring in; the program's own texts are neither filtered nor cut.
+class FieldInput : public QObject {
 public:
-    KeyFilter(QObject* parent, QString allowed, PasteRule paste)
-        : QObject(parent), allowed_(std::move(allowed)), paste_(paste) {}
+    static FieldInput* of(QLineEdit* field) {
+        if (FieldInput* existing = find(field)) return existing;
+        return new FieldInput(field);
+    }
+    static FieldInput* find(const QLineEdit* field) {
+        return static_cast<FieldInput*>(
+            field->findChild<QObject*>(kName(), Qt::FindDirectChildrenOnly));
+    }
+    int limit() const { return limit_; }
 
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        // Pasting from the keyboard or the context menu and dropping insert
-        // only the allowed characters, so that a maximum length counts only
-        // them ("anno 2026" pasted into a year field gives 2026).
-        auto* field = qobject_cast<QLineEdit*>(watched);
-        if (paste_ == PasteRule::Filtered && field && !field->isReadOnly()) {
-            if (event->type() == QEvent::ContextMenu) {
-                contextMenu(field, static_cast<QContextMenuEvent*>(event)->globalPos());
+    void setAllowed(const QString& allowed, PasteRule paste) {
+        allowed_ = allowed;
+        paste_ = paste;
+    }
+    void setLimit(int limit) { limit_ = limit; }
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        const bool guarded = guardsPaste() || limit_ >= 0;
+        switch (event->type()) {
+            case QEvent::ContextMenu:
+                if (!guarded || field_->isReadOnly()) return false;
+                contextMenu(static_cast<QContextMenuEvent*>(event)->globalPos());
+                return true;
+            case QEvent::Drop: {
+                auto* drop = static_cast<QDropEvent*>(event);
+                if (!guarded || field_->isReadOnly() || !drop->mimeData()->hasText()) return false;
+                field_->setCursorPosition(field_->cursorPositionAt(drop->position().toPoint()));
+                paste(drop->mimeData()->text());
+                drop->setDropAction(Qt::CopyAction);
+                drop->accept();
+                field_->setFocus(Qt::MouseFocusReason);
                 return true;
             }
-            if (event->type() == QEvent::Drop) {
-                auto* drop = static_cast<QDropEvent*>(event);
-                if (drop->mimeData()->hasText()) {
-                    field->setCursorPosition(field->cursorPositionAt(drop->position().toPoint()));
-                    field->insert(keepAllowed(drop->mimeData()->text(), allowed_));
-                    drop->setDropAction(Qt::CopyAction);
-                    drop->accept();
-                    field->setFocus(Qt::MouseFocusReason);
-                    return true;
-                }
+            case QEvent::MouseButtonRelease: {
+                // The middle button pastes the selection where the system
+                // keeps one.
+                const auto* mouse = static_cast<QMouseEvent*>(event);
+                const QClipboard* clipboard = QGuiApplication::clipboard();
+                if (!guarded || field_->isReadOnly() || mouse->button() != Qt::MiddleButton ||
+                    !clipboard || !clipboard->supportsSelection() ||
+                    !field_->rect().contains(mouse->position().toPoint()))
+                    return false;
+                field_->deselect();
+                paste(clipboard->text(QClipboard::Selection));
+                return true;
             }
+            case QEvent::KeyPress:
+                return keyPress(static_cast<QKeyEvent*>(event));
+            default:
+                return false;
         }
-        if (event->type() != QEvent::KeyPress) return false;
-        const auto* key = static_cast<QKeyEvent*>(event);
-        if (paste_ == PasteRule::Filtered && field && !field->isReadOnly() && key->matches(QKeySequence::Paste)) {
-            pasteInto(field);
+    }
+
+private:
+    static QString kName() { return QStringLiteral("vt-field-input"); }
+
+    explicit FieldInput(QLineEdit* field) : QObject(field), field_(field), last_(field->text()) {
+        setObjectName(kName());
+        field->installEventFilter(this);
+        connect(field, &QLineEdit::textEdited, this, &FieldInput::edited);
+        // The text as it stands after every change, whoever made it; read
+        // from the field, since an edit put right below changes it again
+        // before the field reports the first change.
+        connect(field, &QLineEdit::textChanged, this, [this] { last_ = field_->text(); });
+    }
+
+    bool guardsPaste() const { return allowed_.has_value() && paste_ == PasteRule::Filtered; }
+
+    // How many characters may still come in, the selection being replaced;
+    // negative when nothing limits them.
+    qsizetype room() const {
+        qsizetype limit = field_->maxLength();
+        if (limit_ >= 0) limit = std::min<qsizetype>(limit, limit_);
+        return limit - (field_->text().size() - field_->selectedText().size());
+    }
+
+    bool keyPress(const QKeyEvent* key) {
+        if (key->matches(QKeySequence::Paste) && !field_->isReadOnly() &&
+            (guardsPaste() || limit_ >= 0)) {
+            if (const QClipboard* clipboard = QGuiApplication::clipboard()) paste(clipboard->text());
             return true;
         }
         const QString text = key->text();
         // Keys that type nothing (arrows, Backspace, Delete, Tab, Enter,
         // shortcuts such as Ctrl+V) pass; a typed character must be allowed.
+        if (text.isEmpty() || key->modifiers().testFlag(Qt::ControlModifier)) return false;
+        qsizetype typed = 0;
+        for (QChar c : text) {
+            if (c.unicode() < 32 || c.unicode() == 127) continue;
+            if (allowed_ && !allowed_->contains(c)) return true;
+            ++typed;
+        }
+        return limit_ >= 0 && typed > 0 && room() < typed;
+    }
+
+    // A paste or a drop. In a field whose keys are filtered it arrives whole
+    // or not at all; elsewhere it is cut to what fits, as typing would be.
+    void paste(const QString& text) {
+        const qsizetype free = room();
+        if (guardsPaste()) {
+            const std::optional<QString> accepted = acceptedPaste(text, *allowed_, free);
+            if (!accepted) {
+                QApplication::beep();
+                return;
+            }
+            insert(*accepted);
+            return;
+        }
+        if (limit_ < 0) {
+            insert(text);
+        } else if (free > 0) {
+            insert(text.left(free));
+        }
+    }
+
+    void insert(const QString& text) {
+        inserting_ = true;
+        field_->insert(text);
+        inserting_ = false;
+    }
+
+    // Any other edit by the user (an input method, for one) follows the same
+    // rules: one that brings in a refused character is undone, one that
+    // goes beyond the limit keeps only what fits.
+    void edited(const QString& now) {
+        if (inserting_ || (!guardsPaste() && limit_ < 0)) return;
+        const QString before = last_;
+        qsizetype prefix = 0;
+        const qsizetype shorter = std::min(before.size(), now.size());
+        while (prefix < shorter && before[prefix] == now[prefix]) ++prefix;
+        qsizetype suffix = 0;
+        while (suffix < shorter - prefix &&
+               before[before.size() - 1 - suffix] == now[now.size() - 1 - suffix])
+            ++suffix;
+        const QString added = now.mid(prefix, now.size() - prefix - suffix);
+        if (guardsPaste()) {
+            for (QChar c : added) {
+                if (allowed_->contains(c)) continue;
+                restore(before, prefix);
+                QApplication::beep();
+                return;
+            }
+        }
+        if (limit_ >= 0 && now.size() > limit_ && now.size() > before.size()) {
+            const qsizetype keep =
+                std::max<qsizetype>(0, limit_ - (now.size() - added.size()));
+            restore(now.left(prefix) + added.left(keep) + now.right(suffix), prefix + keep);
+        }
+    }
+
+    void restore(const QString& text, qsizetype cursor) {
+        field_->setText(text);
+        field_->setCursorPosition(static_cast<int>(std::min(cursor, text.size())));
+    }
+
+    // The field's usual menu, whose "Incolla" pastes as the keyboard does.
+    void contextMenu(QPoint at) {
+        QMenu* menu = field_->createStandardContextMenu();
+        menu->setAttribute(Qt::WA_DeleteOnClose);
+        // Qt writes each command's shortcut after a tab in the item's text.
+        const QString pasteKey =
+            u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
+        for (QAction* action : menu->actions()) {
+            if (!action->text().endsWith(pasteKey)) continue;
+            action->setObjectName(QStringLiteral("edit-paste"));
+            action->disconnect();
+            QObject::connect(action, &QAction::triggered, this, [this] {
+                if (const QClipboard* clipboard = QGuiApplication::clipboard())
+                    paste(clipboard->text());
+            });
+        }
+        menu->popup(at);
+    }
+
+    QLineEdit* field_;
+    std::optional<QString> allowed_;
+    PasteRule paste_ = PasteRule::Unfiltered;
+    int limit_ = -1;
+    QString last_;
+    bool inserting_ = false;
+};
+
+// Typed keys of a widget that is not a text field.
+class KeyFilter : public QObject {
+public:
+    KeyFilter(QObject* parent, QString allowed) : QObject(parent), allowed_(std::move(allowed)) {}
+
+    bool eventFilter(QObject*, QEvent* event) override {
+        if (event->type() != QEvent::KeyPress) return false;
+        const auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
         if (text.isEmpty() || key->modifiers().testFlag(Qt::ControlModifier)) return false;
         for (QChar c : text) {
             if (c.unicode() < 32 || c.unicode() == 127) continue;
@@ -191,42 +353,8 @@ public:
     }
 
 private:
-    void pasteInto(QLineEdit* field) const {
-        if (const QClipboard* clipboard = QGuiApplication::clipboard())
-            field->insert(keepAllowed(clipboard->text(), allowed_));
-    }
-    // The field's usual menu, whose "Incolla" pastes as the keyboard does.
-    void contextMenu(QLineEdit* field, QPoint at) const {
-        QMenu* menu = field->createStandardContextMenu();
-        menu->setAttribute(Qt::WA_DeleteOnClose);
-        // Qt writes each command's shortcut after a tab in the item's text.
-        const QString pasteKey = u'\t' + QKeySequence(QKeySequence::Paste).toString(QKeySequence::NativeText);
-        for (QAction* action : menu->actions()) {
-            if (!action->text().endsWith(pasteKey)) continue;
-            action->setObjectName(QStringLiteral("edit-paste"));
-            action->disconnect();
-            QObject::connect(action, &QAction::triggered, field, [this, field] { pasteInto(field); });
-        }
-        menu->popup(at);
-    }
-
     QString allowed_;
-    PasteRule paste_;
 };
-
-// Whatever else the user puts into the field (the context menu's paste, a
-// drop, undo of such an edit) loses its forbidden characters as it arrives.
-void dropForbiddenEdits(QLineEdit* field, const QString& allowed) {
-    QObject::connect(field, &QLineEdit::textEdited, field, [field, allowed](const QString& text) {
-        const QString kept = keepAllowed(text, allowed);
-        if (kept == text) return;
-        const int cursor = field->cursorPosition();
-        const int removedBefore =
-            static_cast<int>(text.left(cursor).size() - keepAllowed(text.left(cursor), allowed).size());
-        field->setText(kept);
-        field->setCursorPosition(cursor - removedBefore);
-    });
-}
 
 void trackMouse(QWidget* widget, QObject* filter) {
     widget->setMouseTracking(true);
@@ -264,9 +392,27 @@ void installEnterMovesTo(QWidget* field, QWidget* target) {
 }
 
 void installCharacterFilter(QWidget* field, const QString& allowed, PasteRule paste) {
-    field->installEventFilter(new KeyFilter(field, allowed, paste));
-    if (paste == PasteRule::Filtered)
-        if (auto* line = qobject_cast<QLineEdit*>(field)) dropForbiddenEdits(line, allowed);
+    if (auto* line = qobject_cast<QLineEdit*>(field))
+        FieldInput::of(line)->setAllowed(allowed, paste);
+    else
+        field->installEventFilter(new KeyFilter(field, allowed));
+}
+
+void installTypingLimit(QLineEdit* field, int limit) {
+    // The field's own maximum would cut the program's texts as well.
+    field->setMaxLength(kNoLimit);
+    FieldInput::of(field)->setLimit(limit);
+}
+
+int typingLimit(const QLineEdit* field) {
+    const FieldInput* input = FieldInput::find(field);
+    return input && input->limit() >= 0 ? std::min(input->limit(), field->maxLength())
+                                        : field->maxLength();
+}
+
+void installTypingLimits(QWidget* window) {
+    for (QLineEdit* field : window->findChildren<QLineEdit*>())
+        if (field->maxLength() < kNoLimit) installTypingLimit(field, field->maxLength());
 }
 
 void installDigitFilter(QWidget* field, PasteRule paste) {

@@ -26,7 +26,7 @@ QString missingFieldMessage(const QString& what) {
 }
 
 QString fiscalCodeAfterKey(const QString& text) {
-    return vt::trimmed(text).toUpper();
+    return vt::upperAZ(vt::trimmed(text));
 }
 
 QString emailAfterKey(const QString& text) {

@@ -46,7 +46,8 @@ SaveCheck<FieldEnum> missingField(FieldEnum field, const QString& what) {
     return {field, SaveCheck<FieldEnum>::Kind::Warning, missingFieldMessage(what)};
 }
 
-// The fiscal code field after a key release: trimmed and upper-cased.
+// The fiscal code field after a key release (and, on the registry card,
+// after every change): trimmed, with the letters a to z turned to capitals.
 QString fiscalCodeAfterKey(const QString& text);
 // The e-mail field after a key release: trimmed.
 QString emailAfterKey(const QString& text);

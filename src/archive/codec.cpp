@@ -57,6 +57,13 @@ QString fromCp1252(QByteArrayView bytes) {
     return decoder.decode(bytes);
 }
 
+QString upperAZ(const QString& text) {
+    QString out = text;
+    for (QChar& c : out)
+        if (c >= u'a' && c <= u'z') c = QChar(c.unicode() - u'a' + u'A');
+    return out;
+}
+
 QString trimmed(const QString& text) {
     qsizetype begin = 0;
     qsizetype end = text.size();

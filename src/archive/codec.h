@@ -15,4 +15,8 @@ QString fromCp1252(QByteArrayView bytes);
 // and the C1 range that Windows-1252 leaves unassigned).
 QString trimmed(const QString& text);
 
+// The letters a to z turned to capitals, every other character as it is: a
+// code of letters and digits keeps its length (a sharp s never becomes "SS").
+QString upperAZ(const QString& text);
+
 }  // namespace vt

@@ -54,6 +54,9 @@ TfrmCausali::TfrmCausali(QWidget* parent)
                            ui->txtRecapitoPag, ui->txtCodFisc, ui->txtPartitaIva, ui->txtCategoria,
                            ui->txtEmail, ui->txtPagamento, ui->txtBeneficiario, ui->txtRecapitoBen,
                            ui->txtNote, ui->txtTariffa});
+    // The limits bind the user; the program's own texts (a normalised
+    // amount, a picked value) show whole.
+    vt::installTypingLimits(this);
     vt::installAmountFilter(ui->txtImporto);
     vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installTypingLimit(ui->txtPagamento, kPaymentTypingLimit);

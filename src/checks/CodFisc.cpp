@@ -8,7 +8,7 @@
 TfrmCodFisc::TfrmCodFisc(QWidget* owner)
     : vt::DialogWindow(owner), ui(std::make_unique<Ui::TfrmCodFisc>()) {
     ui->setupUi(this);
-    vt::checks::keepTrimmedUpperCase(ui->txtCodFisc);
+    vt::checks::keepTrimmedFiscalCode(ui->txtCodFisc);
     vt::installEnterMovesTo(ui->txtCodFisc, ui->btnControlla);
     connect(ui->btnControlla, &QPushButton::clicked, this, &TfrmCodFisc::btnControllaClick);
     connect(ui->btnChiudi, &QPushButton::clicked, this, &TfrmCodFisc::btnChiudiClick);

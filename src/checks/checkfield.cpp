@@ -3,12 +3,15 @@
 #include <QLineEdit>
 
 #include "app/uiservices.h"
+#include "archive/codec.h"
 
 namespace vt::checks {
 
-void keepTrimmedUpperCase(QLineEdit* field) {
-    QObject::connect(field, &QLineEdit::textChanged, field, [field](const QString& text) {
-        const QString wanted = text.trimmed().toUpper();
+namespace {
+
+void keepTrimmedAs(QLineEdit* field, QString (*upper)(const QString&)) {
+    QObject::connect(field, &QLineEdit::textChanged, field, [field, upper](const QString& text) {
+        const QString wanted = upper(text.trimmed());
         if (wanted == text) return;
         // Keep the cursor where the user was typing, less the blanks removed
         // in front of it.
@@ -20,6 +23,14 @@ void keepTrimmedUpperCase(QLineEdit* field) {
         field->setCursorPosition(static_cast<int>(cursor));
     });
 }
+
+QString allUpper(const QString& text) { return text.toUpper(); }
+
+}  // namespace
+
+void keepTrimmedUpperCase(QLineEdit* field) { keepTrimmedAs(field, allUpper); }
+
+void keepTrimmedFiscalCode(QLineEdit* field) { keepTrimmedAs(field, vt::upperAZ); }
 
 void putCallerText(QLineEdit* field, const QString& text) {
     if (text.size() > field->maxLength()) field->setMaxLength(static_cast<int>(text.size()));

@@ -12,6 +12,8 @@ namespace vt::checks {
 // Keeps a field in its trimmed, upper-case form after every change, typed or
 // put in by a caller.
 void keepTrimmedUpperCase(QLineEdit* field);
+// The same for a fiscal code, where only the letters a to z become capitals.
+void keepTrimmedFiscalCode(QLineEdit* field);
 
 // Puts a caller's text into a check field. A caller's field may hold more
 // than can be typed here: the whole text is kept so that the check sees its

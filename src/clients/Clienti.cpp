@@ -95,15 +95,21 @@ TfrmClienti::TfrmClienti(QWidget* parent)
         connect(province, &QComboBox::editTextChanged, province, [province](const QString& text) {
             vt::replaceKeepingCaret(province->lineEdit(), codeText(text));
         });
+        // What is typed stays as typed: no code of the list completes it.
+        province->setCompleter(nullptr);
     }
 
     vt::installFocusHighlights(this);
     vt::installHoverHints(this, ui->panInfo);
     vt::installEnterChain(chain);
+    // The limits bind the user; the program's own texts (a normalised
+    // amount, a picked value) show whole.
+    vt::installTypingLimits(this);
     vt::installDigitFilter(ui->txtCarta, vt::PasteRule::Unfiltered);
     vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     keepAs(ui->txtSesso, upperText);
-    keepAs(ui->txtCodFisc, codeText);
+    // A fiscal code follows the same rule on every card.
+    keepAs(ui->txtCodFisc, vt::card::fiscalCodeAfterKey);
     keepAs(ui->txtIban, codeText);
     keepAs(ui->txtEmail, emailText);
     ui->txtEmail->installEventFilter(this);

@@ -106,13 +106,18 @@ void TfrmAllegaCartella::btnSfogliaClick(int slot) {
     // A cancelled dialog leaves the slot and the folder as they were.
     if (chosen.isEmpty()) return;
     const QString previous = s.file->text();
-    const QString name = QFileInfo(chosen).fileName();
+    // A name the archive cannot hold gets one it can, so that the slot
+    // always leads back to its copy.
+    const QString given = vt::trimmed(QFileInfo(chosen).fileName());
+    const QString name = vt::attach::copyNameInFolder(given);
     s.file->setText(name);
-    const auto outcome =
-        vt::attach::copyIntoFolder(chosen, [this] { return vt::confirm(this, vt::attach::overwriteQuestion()); });
+    const auto outcome = vt::attach::copyIntoFolder(
+        chosen, name, [this] { return vt::confirm(this, vt::attach::overwriteQuestion()); });
     // Failures are silent; the slot keeps the new name only while it refers
     // to a file in the folder.
     if (outcome == vt::attach::CopyOutcome::Failed && !vt::attach::presentInFolder(name)) s.file->setText(previous);
+    if (outcome == vt::attach::CopyOutcome::Copied && name != given)
+        vt::notice(this, vt::attach::renamedNotice(name));
 }
 
 void TfrmAllegaCartella::btnApriClick(int slot) {

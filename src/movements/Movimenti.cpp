@@ -69,6 +69,9 @@ TfrmMovimenti::TfrmMovimenti(QWidget* parent)
                                 ui->txtNote,         ui->txtTariffa,     ui->txtData};
     for (qsizetype i = 0; i + 1 < chain.size(); ++i)
         if (chain[i] != ui->txtDataSca) vt::installEnterMovesTo(chain[i], chain[i + 1]);
+    // The limits bind the user; the program's own texts (a normalised
+    // amount, a picked value) show whole.
+    vt::installTypingLimits(this);
     vt::installDigitFilter(ui->txtPreavviso);
     vt::installDigitFilter(ui->txtPartitaIva, vt::PasteRule::Unfiltered);
     vt::installAmountFilter(ui->txtImporto);

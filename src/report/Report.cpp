@@ -1,5 +1,6 @@
 #include "report/Report.h"
 
+#include <QBuffer>
 #include <QFontDatabase>
 #include <QFontMetricsF>
 #include <QImage>
@@ -13,6 +14,7 @@
 #include "app/base/services.h"
 #include "app/pictures.h"
 #include "app/uiservices.h"
+#include "report/pdfinfo.h"
 
 namespace vt {
 
@@ -202,7 +204,10 @@ bool Report::exportPdf(const QString& path, const QString& title, const QString&
     // a failure never leaves a half-written file under the real name.
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) return false;
-    QPdfWriter writer(&file);
+    // Drawn in memory first: the subject is added to the finished document.
+    QBuffer drawn;
+    drawn.open(QIODevice::WriteOnly);
+    QPdfWriter writer(&drawn);
     writer.setResolution(static_cast<int>(kReferenceDpi));
     writer.setPageLayout(prepared_.page.pageLayout());
     writer.setTitle(title);
@@ -220,7 +225,10 @@ bool Report::exportPdf(const QString& path, const QString& title, const QString&
     QPainter painter;
     if (!painter.begin(&writer)) return false;
     paint(painter, writer);
-    if (!painter.end() || file.error() != QFileDevice::NoError) return false;
+    if (!painter.end()) return false;
+    const QByteArray bytes = report::withSubject(drawn.data(), subject);
+    if (bytes.isEmpty() || file.write(bytes) != bytes.size()) return false;
+    if (file.error() != QFileDevice::NoError) return false;
     return file.commit();
 }
 

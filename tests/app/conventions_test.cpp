@@ -11,6 +11,7 @@
 #include <QTest>
 #include <QClipboard>
 #include <QContextMenuEvent>
+#include <QInputMethodEvent>
 #include <QMimeData>
 #include <QRadioButton>
 #include <QStyle>
@@ -125,6 +126,13 @@ TEST_P(HoverHints, ControlsShowTheirHintTheBackgroundEmptiesALabelLeavesIt) {
     EXPECT_EQ(f.panInfo->text(), QString());
     QTest::mouseMove(f.cmdGo, QPoint(6, 6));
     EXPECT_EQ(f.panInfo->text(), QStringLiteral("Avvia l'operazione."));
+    // Straight from a control onto the status text, which is background too.
+    QTest::mouseMove(f.panInfo, QPoint(10, 10));
+    EXPECT_EQ(f.panInfo->text(), QString());
+    QTest::mouseMove(option, QPoint(10, 10));
+    EXPECT_EQ(f.panInfo->text(), QStringLiteral("Pagamento in entrata."));
+    QTest::mouseMove(f.panInfo, QPoint(300, 5));
+    EXPECT_EQ(f.panInfo->text(), QString());
 }
 
 INSTANTIATE_TEST_SUITE_P(Styles, HoverHints,
@@ -213,14 +221,14 @@ TEST(KeyFilters, DigitFieldSwallowsOtherTypedKeys) {
     EXPECT_EQ(f.txtA->text(), QStringLiteral("x1"));
 }
 
-enum class PasteWay { CtrlV, ShiftInsert, Menu };
+enum class PasteWay { CtrlV, ShiftInsert, Menu, Drop };
 
 struct PasteCase {
     const char* name;
     const char* allowed;  // "digits", "amount"
     int maxLength;
     const char* clipboard;
-    const char* expected;
+    const char* accepted;  // nullptr: refused, the field keeps its text
 };
 
 class PastedText : public ::testing::TestWithParam<PasteCase> {};
@@ -238,37 +246,6 @@ void pasteFromMenu(QLineEdit* field) {
     menu->close();
 }
 
-// Pasted text keeps only what the field's keys could have typed, however it
-// is pasted (keyboard, context menu).
-TEST_P(PastedText, KeepsOnlyTheAllowedCharacters) {
-    const PasteCase c = GetParam();
-    for (PasteWay way : {PasteWay::CtrlV, PasteWay::ShiftInsert, PasteWay::Menu}) {
-        SCOPED_TRACE(static_cast<int>(way));
-        Form f;
-        if (qstrcmp(c.allowed, "amount") == 0)
-            installAmountFilter(f.txtA);
-        else
-            installDigitFilter(f.txtA);
-        if (c.maxLength) f.txtA->setMaxLength(c.maxLength);
-        QGuiApplication::clipboard()->setText(QString::fromUtf8(c.clipboard));
-        f.txtA->setFocus();
-        if (way == PasteWay::CtrlV) QTest::keyClick(f.txtA, Qt::Key_V, Qt::ControlModifier);
-        if (way == PasteWay::ShiftInsert) QTest::keyClick(f.txtA, Qt::Key_Insert, Qt::ShiftModifier);
-        if (way == PasteWay::Menu) pasteFromMenu(f.txtA);
-        EXPECT_EQ(f.txtA->text(), QString::fromUtf8(c.expected));
-    }
-}
-
-INSTANTIATE_TEST_SUITE_P(
-    Table, PastedText,
-    ::testing::Values(PasteCase{"notice", "digits", 3, "5g", "5"},
-                      PasteCase{"noticeMixed", "digits", 3, " -1.2 g\u20AC", "12"},
-                      PasteCase{"year", "digits", 4, "ab12", "12"},
-                      PasteCase{"yearInText", "digits", 4, "anno 2026.", "2026"},
-                      PasteCase{"amount", "amount", 0, "\u20AC 1.234,56", "1234,56"},
-                      PasteCase{"amountSigned", "amount", 0, "-80,5 euro", "80,5"}),
-    [](const auto& p) { return std::string(p.param.name); });
-
 // Drags a text over the field and drops it there.
 void dropOn(QLineEdit* field, const QString& text) {
     QMimeData data;
@@ -282,16 +259,76 @@ void dropOn(QLineEdit* field, const QString& text) {
     QApplication::sendEvent(field, &drop);
 }
 
-TEST(KeyFilters, ADroppedTextLosesItsForbiddenCharactersToo) {
+// However it arrives (keyboard, context menu, drop), a pasted text comes in
+// whole, without the blanks at its ends, or not at all: the field then keeps
+// what it held. A drop inserts where it falls, so it starts on an empty field.
+TEST_P(PastedText, ArrivesWholeOrIsRefused) {
+    const PasteCase c = GetParam();
+    for (PasteWay way : {PasteWay::CtrlV, PasteWay::ShiftInsert, PasteWay::Menu, PasteWay::Drop}) {
+        SCOPED_TRACE(static_cast<int>(way));
+        Form f;
+        if (qstrcmp(c.allowed, "amount") == 0)
+            installAmountFilter(f.txtA);
+        else
+            installDigitFilter(f.txtA);
+        if (c.maxLength) f.txtA->setMaxLength(c.maxLength);
+        const QString before = way == PasteWay::Drop ? QString() : QStringLiteral("9");
+        f.txtA->setText(before);
+        f.txtA->setFocus();
+        f.txtA->selectAll();
+        const QString text = QString::fromUtf8(c.clipboard);
+        QGuiApplication::clipboard()->setText(text);
+        if (way == PasteWay::CtrlV) QTest::keyClick(f.txtA, Qt::Key_V, Qt::ControlModifier);
+        if (way == PasteWay::ShiftInsert) QTest::keyClick(f.txtA, Qt::Key_Insert, Qt::ShiftModifier);
+        if (way == PasteWay::Menu) pasteFromMenu(f.txtA);
+        if (way == PasteWay::Drop) dropOn(f.txtA, text);
+        EXPECT_EQ(f.txtA->text(), c.accepted ? QString::fromUtf8(c.accepted) : before);
+    }
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Table, PastedText,
+    ::testing::Values(PasteCase{"notice", "digits", 3, "15", "15"},
+                      PasteCase{"noticeWithAUnit", "digits", 3, "5g", nullptr},
+                      PasteCase{"noticeWithAComma", "digits", 3, "1,5", nullptr},
+                      PasteCase{"noticeTooLong", "digits", 3, "1000", nullptr},
+                      PasteCase{"year", "digits", 4, " 2026\n", "2026"},
+                      PasteCase{"yearWithLetters", "digits", 4, "ab12", nullptr},
+                      PasteCase{"yearInText", "digits", 4, "anno 2026.", nullptr},
+                      PasteCase{"amount", "amount", 15, " 12,50 ", "12,50"},
+                      PasteCase{"amountWithAFullStop", "amount", 15, "12.50", nullptr},
+                      PasteCase{"amountWithThousands", "amount", 15, "1.234,56", nullptr},
+                      PasteCase{"amountInEnglish", "amount", 15, "1,234.56", nullptr},
+                      PasteCase{"amountWithTheEuro", "amount", 15, "\u20AC 12,50", nullptr},
+                      PasteCase{"amountWithLetters", "amount", 15, "ab12", nullptr},
+                      PasteCase{"amountSigned", "amount", 15, "-80,5", nullptr}),
+    [](const auto& p) { return std::string(p.param.name); });
+
+TEST(KeyFilters, ARefusedDropLeavesTheTextWhereItWas) {
     Form f;
     installDigitFilter(f.txtA);
+    f.txtA->setText(QStringLiteral("12"));
     dropOn(f.txtA, QStringLiteral("2x3"));
-    EXPECT_EQ(f.txtA->text(), QStringLiteral("23"));
-    // Limited to four characters, a dropped "anno 2026" still gives the year.
-    f.txtA->clear();
-    f.txtA->setMaxLength(4);
-    dropOn(f.txtA, QStringLiteral("anno 2026"));
-    EXPECT_EQ(f.txtA->text(), QStringLiteral("2026"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("12"));
+    dropOn(f.txtA, QStringLiteral(" 34 "));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("1234"));
+}
+
+// An input method commits its text without a key: the same rule holds.
+TEST(KeyFilters, AnInputMethodsTextFollowsThePasteRule) {
+    Form f;
+    installAmountFilter(f.txtA);
+    f.txtA->setFocus();
+    f.txtA->setText(QStringLiteral("7"));
+    const auto commit = [&](const QString& text) {
+        QInputMethodEvent event;
+        event.setCommitString(text);
+        QApplication::sendEvent(f.txtA, &event);
+    };
+    commit(QStringLiteral("1.5"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("7"));
+    commit(QStringLiteral(",5"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("7,5"));
 }
 
 TEST(KeyFilters, AnUnfilteredPasteArrivesAsItIs) {
@@ -303,6 +340,69 @@ TEST(KeyFilters, AnUnfilteredPasteArrivesAsItIs) {
     EXPECT_EQ(f.txtA->text(), QStringLiteral("IT 0123a"));
     QTest::keyClicks(f.txtA, QStringLiteral("b4"));
     EXPECT_EQ(f.txtA->text(), QStringLiteral("IT 0123a4"));
+    f.txtA->clear();
+    dropOn(f.txtA, QStringLiteral(" x"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral(" x"));
+}
+
+// A typing limit binds the user, whatever way the text comes; the program's
+// own texts arrive whole.
+TEST(TypingLimit, BindsTheUserButNotTheProgram) {
+    Form f;
+    installTypingLimit(f.txtA, 5);
+    installAmountFilter(f.txtB);
+    installTypingLimit(f.txtB, 5);
+    EXPECT_EQ(typingLimit(f.txtA), 5);
+    f.txtA->setText(QStringLiteral("1234567890123,00"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("1234567890123,00"));
+    f.txtB->setText(QStringLiteral("1234567890123,00"));
+    EXPECT_EQ(f.txtB->text(), QStringLiteral("1234567890123,00"));
+
+    f.txtA->setText(QStringLiteral("abc"));
+    f.txtA->setFocus();
+    f.txtA->end(false);
+    QTest::keyClicks(f.txtA, QStringLiteral("defg"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("abcde"));
+    // A selection typed over makes room.
+    f.txtA->setSelection(0, 2);
+    QTest::keyClicks(f.txtA, QStringLiteral("x"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("xcde"));
+    // Pasted or dropped into a free-text field: cut to what fits.
+    QGuiApplication::clipboard()->setText(QStringLiteral("uvwxyz"));
+    f.txtA->end(false);
+    QTest::keyClick(f.txtA, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("xcdeu"));
+    f.txtA->setText(QStringLiteral("ab"));
+    pasteFromMenu(f.txtA);
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("abuvw"));
+    f.txtA->setText(QStringLiteral("ab"));
+    dropOn(f.txtA, QStringLiteral("uvwxyz"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("abuvw"));
+    // Into a filtered field a number that does not fit is refused whole.
+    f.txtB->setText(QStringLiteral("12"));
+    f.txtB->setFocus();
+    f.txtB->end(false);
+    QGuiApplication::clipboard()->setText(QStringLiteral("3456"));
+    QTest::keyClick(f.txtB, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.txtB->text(), QStringLiteral("12"));
+    QGuiApplication::clipboard()->setText(QStringLiteral("345"));
+    QTest::keyClick(f.txtB, Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(f.txtB->text(), QStringLiteral("12345"));
+}
+
+// A window's designed lengths become typing limits.
+TEST(TypingLimit, AWindowsDesignedLengthsBecomeTypingLimits) {
+    Form f;
+    f.txtA->setMaxLength(3);
+    installTypingLimits(&f.window);
+    EXPECT_EQ(typingLimit(f.txtA), 3);
+    EXPECT_EQ(typingLimit(f.txtB), f.txtB->maxLength());
+    f.txtA->setText(QStringLiteral("123,45"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("123,45"));
+    f.txtA->clear();
+    f.txtA->setFocus();
+    QTest::keyClicks(f.txtA, QStringLiteral("1234"));
+    EXPECT_EQ(f.txtA->text(), QStringLiteral("123"));
 }
 
 // Enter in a dialog's field never presses its default button; Enter,

@@ -2,17 +2,20 @@
 
 #include <gtest/gtest.h>
 
+#include <QClipboard>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTest>
 #include <QToolButton>
 
 #include "app/Avvio.h"
+#include "app/conventions.h"
 #include "app/windows.h"
 #include "archive/recordfile.h"
 #include "support/uifakes.h"
@@ -119,9 +122,70 @@ TEST_F(CausaleCard, ShowingStartsANewCardWithLimitsAndCaption) {
               QStringLiteral("Pronto per archiviare una nuova scheda..."));
     EXPECT_FALSE(card.findChild<QWidget*>(QStringLiteral("btnCents"))->isVisible());
 
-    const int limits[] = {250, 250, 15, 50, 50, 16, 11, 50, 50, 250, 50, 50, 250, 250};
+    // Typing limits; the payment method holds 250 but takes 150 from the keys.
+    const int limits[] = {250, 250, 15, 50, 50, 16, 11, 50, 50, 150, 50, 50, 250, 250};
     for (qsizetype i = 0; i < kTextFields.size(); ++i)
-        EXPECT_EQ(line(kTextFields[i])->maxLength(), limits[i]) << kTextFields[i].toStdString();
+        EXPECT_EQ(typingLimit(line(kTextFields[i])), limits[i]) << kTextFields[i].toStdString();
+}
+
+// The limit binds typing; what the program puts in shows whole.
+TEST_F(CausaleCard, ALongNormalisedAmountShowsWhole) {
+    QLineEdit* amount = line("txtImporto");
+    amount->clear();
+    amount->setFocus();
+    QTest::keyClicks(amount, QStringLiteral("12345678901234567"));
+    EXPECT_EQ(amount->text(), QStringLiteral("123456789012345"));
+    line("txtPagatore")->setFocus();
+    EXPECT_EQ(amount->text(), QStringLiteral("123456789012345,00"));
+    amount->setText(QStringLiteral("1234567890123"));
+    button("btnCents")->click();
+    EXPECT_EQ(amount->text(), QStringLiteral("1234567890123,00"));
+}
+
+// A pasted or dropped amount arrives whole or not at all: "12.50" is
+// refused rather than turned into 1250, and the field keeps its text.
+TEST_F(CausaleCard, APastedOrDroppedAmountIsTakenWholeOrRefused) {
+    const struct {
+        const char* pasted;
+        const char* accepted;  // nullptr: refused
+    } cases[] = {{" 12,50 ", "12,50"}, {"12.50", nullptr},         {"1.234,56", nullptr},
+                 {"1,234.56", nullptr}, {"\u20AC 12,50", nullptr}, {"ab12", nullptr}};
+    QLineEdit* amount = line("txtImporto");
+    for (const auto& k : cases) {
+        for (bool drop : {false, true}) {
+            SCOPED_TRACE(std::string(k.pasted) + (drop ? " dropped" : " pasted"));
+            const QString text = QString::fromUtf8(k.pasted);
+            amount->setText(drop ? QString() : QStringLiteral("7,00"));
+            amount->setFocus();
+            amount->selectAll();
+            if (drop) {
+                QMimeData data;
+                data.setText(text);
+                const QPoint at = amount->rect().center();
+                QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(amount, &enter);
+                QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+                QApplication::sendEvent(amount, &dropped);
+            } else {
+                QGuiApplication::clipboard()->setText(text);
+                QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+            }
+            const QString kept = drop ? QString() : QStringLiteral("7,00");
+            EXPECT_EQ(amount->text(), k.accepted ? QString::fromUtf8(k.accepted) : kept);
+            line("txtPagatore")->setFocus();
+            EXPECT_EQ(amount->text(), k.accepted ? QStringLiteral("12,50")
+                                                 : (drop ? QStringLiteral("0,00") : kept));
+        }
+    }
+    // What the field shows is what is saved.
+    fillValid();
+    amount->setText(QStringLiteral("7,00"));
+    amount->setFocus();
+    amount->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral("12.50"));
+    QTest::keyClick(amount, Qt::Key_V, Qt::ControlModifier);
+    button("cmdSalva")->click();
+    EXPECT_EQ(CausaliFile(path).read(1)->text(cau::Importo), QStringLiteral("7,00"));
 }
 
 TEST_F(CausaleCard, DirectionSetsTheAmountCaptionAndColour) {
@@ -389,6 +453,11 @@ TEST_F(CausaleCard, HoverHintsAndCommandWindows) {
         QTest::mouseMove(card.findChild<QWidget*>(QStringLiteral("grpCausale")), QPoint(2, 250));
         EXPECT_EQ(info->text(), QString()) << h.name;
     }
+    // From a button straight onto the status text: emptied too.
+    QTest::mouseMove(button("cmdSalva"), QPoint(3, 3));
+    ASSERT_EQ(info->text(), QStringLiteral("Salva la scheda corrente in archivio."));
+    QTest::mouseMove(info, QPoint(5, 5));
+    EXPECT_EQ(info->text(), QString());
 
     const struct {
         const char* button;

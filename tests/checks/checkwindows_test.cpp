@@ -191,6 +191,9 @@ TEST(CheckFields, FiscalCodeAndIbanAreKeptTrimmedInUpperCaseWithoutKeyFilter) {
     QTest::keyClicks(code, QStringLiteral("x"));
     EXPECT_EQ(code->text(), QStringLiteral("AXBC"));
     EXPECT_EQ(code->cursorPosition(), 2);
+    // Only a to z become capitals: a sharp s stays one letter.
+    code->setText(QStringLiteral("stra\u00DFe"));
+    EXPECT_EQ(code->text(), QStringLiteral("STRA\u00DFE"));
 
     TfrmIban ib;
     showAndActivate(ib);

@@ -9,6 +9,7 @@
 #include <QComboBox>
 #include <QDir>
 #include <QFile>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -18,6 +19,7 @@
 #include <QToolButton>
 
 #include "app/Avvio.h"
+#include "app/conventions.h"
 #include "app/windows.h"
 #include "archive/recordfile.h"
 #include "clients/SchedaCliente.h"
@@ -156,8 +158,13 @@ TEST_F(Registry, FieldsTakeTheirRecordsCapacityAndProvincesOfferTheCodes) {
                           50, 16, 30, 30, 11, 27, 120, 50, 50, 120, 120, 50, 250, 250};
     for (std::size_t i = 0; i < std::size(kChain); ++i) {
         if (limits[i] < 0) continue;
-        EXPECT_EQ(line(kChain[i])->maxLength(), limits[i]) << kChain[i];
+        EXPECT_EQ(typingLimit(line(kChain[i])), limits[i]) << kChain[i];
     }
+    // The limits bind the keys, not what the program puts in.
+    line("txtSesso")->setText(QStringLiteral("MF"));
+    EXPECT_EQ(text("txtSesso"), QStringLiteral("MF"));
+    type("txtSesso", QStringLiteral("x"));
+    EXPECT_EQ(text("txtSesso"), QStringLiteral("MF"));
     for (const char* name : {"txtProvNasc", "txtProvRes"}) {
         QComboBox* c = combo(name);
         EXPECT_TRUE(c->isEditable());
@@ -222,6 +229,36 @@ TEST_F(Registry, TypingRulesShapeTheFieldsAsTheyChange) {
                                             "F"));
     EXPECT_EQ(bytes.mid(294, 4), QByteArray("\x03"
                                             "AB1"));
+}
+
+// Only a to z become capitals in a fiscal code: a sharp s stays one letter,
+// so the code keeps the length the check measures.
+TEST_F(Registry, AFiscalCodeTurnsOnlyAToZToCapitals) {
+    type("txtCodFisc", QStringLiteral("rss"));
+    for (const auto& [key, text] : {std::pair{Qt::Key_ssharp, QStringLiteral("\u00DF")},
+                                    std::pair{Qt::Key_Egrave, QStringLiteral("\u00E8")}}) {
+        QKeyEvent press(QEvent::KeyPress, key, Qt::NoModifier, text);
+        QApplication::sendEvent(line("txtCodFisc"), &press);
+    }
+    EXPECT_EQ(text("txtCodFisc"), QStringLiteral("RSS\u00DF\u00E8"));
+    line("txtCodFisc")->setText(QStringLiteral(" stra\u00DFe "));
+    EXPECT_EQ(text("txtCodFisc"), QStringLiteral("STRA\u00DFE"));
+}
+
+// A province takes exactly what is typed: no code of the list completes it.
+TEST_F(Registry, AProvinceTakesExactlyWhatIsTyped) {
+    for (const char* name : {"txtProvNasc", "txtProvRes"}) {
+        combo(name)->setFocus();
+        QTest::keyClicks(combo(name), QStringLiteral("t"));
+        EXPECT_EQ(text(name), QStringLiteral("T")) << name;
+        QTest::keyClick(combo(name), Qt::Key_Return);
+        EXPECT_EQ(text(name), QStringLiteral("T")) << name;
+    }
+    line("txtCliente")->setText(QStringLiteral("Rossi"));
+    button("cmdSalva")->click();
+    const ClientRecord r(fileBytes());
+    EXPECT_EQ(r.text(cli::ProvNasc), QStringLiteral("T"));
+    EXPECT_EQ(r.text(cli::ProvRes), QStringLiteral("T"));
 }
 
 TEST_F(Registry, DigitFieldsSwallowTypedKeysButNotPastedText) {

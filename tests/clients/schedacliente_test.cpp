@@ -7,6 +7,9 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QMap>
+#include <QProcess>
+#include <QStandardPaths>
 
 #include "clients/logic/printclient.h"
 #include "report/Report.h"
@@ -101,6 +104,27 @@ TEST_F(CardSheet, PdfIsWrittenBesideTheProgramAndOpenedOnYes) {
     EXPECT_EQ(desktop.messages().last().text, cliprint::pdfDoneQuestion());
     EXPECT_TRUE(pdfBytes().startsWith("%PDF"));
     EXPECT_EQ(desktop.shell().opened, QStringList{u'"' + pdf + u'"'});
+}
+
+// What a PDF reader shows as the document's title and subject.
+TEST_F(CardSheet, PdfCarriesTheTitleAndSubjectOfTheSheet) {
+    card.set("txtCliente", "Rossi Mario");
+    desktop.messages().confirmations = {false};
+    clients::pdfCard(&card);
+    const QString tool = QStandardPaths::findExecutable(QStringLiteral("pdfinfo"));
+    ASSERT_FALSE(tool.isEmpty()) << "pdfinfo (poppler-utils) is needed to read the PDF";
+    QProcess info;
+    info.start(tool, {pdf});
+    ASSERT_TRUE(info.waitForFinished(30000));
+    ASSERT_EQ(info.exitCode(), 0) << info.readAllStandardError().toStdString();
+    QMap<QString, QString> fields;
+    for (const QString& line : QString::fromUtf8(info.readAllStandardOutput()).split(u'\n')) {
+        const qsizetype colon = line.indexOf(u':');
+        if (colon > 0) fields.insert(line.left(colon), line.mid(colon + 1).trimmed());
+    }
+    EXPECT_EQ(fields.value(QStringLiteral("Title")), QStringLiteral("Scheda informativa"));
+    EXPECT_EQ(fields.value(QStringLiteral("Subject")), QStringLiteral("Scheda informativa"));
+    EXPECT_EQ(fields.value(QStringLiteral("Pages")), QStringLiteral("1"));
 }
 
 TEST_F(CardSheet, ASecondPdfReplacesTheFirstWithoutAskingAndNoLeavesItClosed) {

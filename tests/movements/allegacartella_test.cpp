@@ -8,6 +8,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include "archive/recordfile.h"
 #include "clients/Clienti.h"
 #include "movements/AllegaCartella.h"
 #include "movements/Movimenti.h"
@@ -191,6 +192,47 @@ TEST_F(Attachments, AnnullaHandsNothingBackButTheCopyStays) {
     EXPECT_EQ(attached(QStringLiteral("nuovo.pdf")), "new");
 }
 
+// A name the archive could not store as it is gets one it can: the copy
+// takes that name, the slot shows it, a notice tells the user, and Apri
+// opens that copy.
+TEST_F(Attachments, ANameTheArchiveCannotHoldGetsOneItCanAndTheUserIsTold) {
+    const struct {
+        QString chosen;  // relative to a folder elsewhere
+        QString copy;
+    } cases[] = {
+        {QStringLiteral("g/\u03A9mega.pdf"), QStringLiteral("_mega.pdf")},
+        {QStringLiteral("c/a:b.txt"), QStringLiteral("a_b.txt")},
+        // Becomes the same name as the one before: a second copy beside it.
+        {QStringLiteral("b/a\\b.txt"), QStringLiteral("a_b (2).txt")},
+        {QStringLiteral("t/fattura 10:30.pdf"), QStringLiteral("fattura 10_30.pdf")},
+        // As long as a file name may be here; the slot holds 250.
+        {QStringLiteral("l/") + QString(251, u'y') + QStringLiteral(".pdf"),
+         QString(246, u'y') + QStringLiteral(".pdf")},
+    };
+    for (const auto& c : cases)
+        desktop.fileDialogs().answers.push_back(source(c.chosen, c.chosen.toUtf8()));
+    run([&](TfrmAllegaCartella& w) {
+        for (const auto& c : cases) {
+            SCOPED_TRACE(c.chosen.toStdString());
+            const std::size_t before = desktop.messages().shown.size();
+            push(w, "btnSfoglia01")->click();
+            EXPECT_EQ(field(w, "txtFile01")->text(), c.copy);
+            ASSERT_EQ(desktop.messages().shown.size(), before + 1);
+            EXPECT_EQ(desktop.messages().last().kind, MessageKind::Notice);
+            EXPECT_EQ(desktop.messages().last().text, attach::renamedNotice(c.copy));
+            EXPECT_EQ(attached(c.copy), c.chosen.toUtf8());
+            push(w, "btnApri01")->click();
+            EXPECT_EQ(desktop.shell().opened.last(),
+                      u'"' + QDir::toNativeSeparators(desktop.file(QStringLiteral("Documenti_Allegati/") + c.copy)) +
+                          u'"');
+        }
+        push(w, "btnApplica")->click();
+    });
+    EXPECT_EQ(cardTexts(card.get())[0], cases[4].copy);
+    // No question was asked: each renamed copy went to a free name.
+    for (const auto& m : desktop.messages().shown) EXPECT_NE(m.kind, MessageKind::Confirmation);
+}
+
 TEST_F(Attachments, ThePayerCardGetsItsOwnSlots) {
     TfrmClienti clienti;
     // The window reaches the card's attachment labels by their names.
@@ -213,6 +255,107 @@ TEST_F(Attachments, ThePayerCardGetsItsOwnSlots) {
                                                 QStringLiteral("contratto.pdf"), QString()}));
     EXPECT_EQ(cardTexts(card.get())[0], QStringLiteral("movimento.pdf"));
 }
+
+// Through a whole card: attach, save, show another card, come back, open.
+struct CardKind {
+    const char* name;
+    std::function<std::unique_ptr<QWidget>(test::FakeDesktop&)> create;
+    std::function<void(QWidget&)> fill;
+    std::function<QString(test::FakeDesktop&)> storedSlot;
+};
+void PrintTo(const CardKind& k, std::ostream* os) { *os << k.name; }
+
+class AttachedToACard : public ::testing::TestWithParam<CardKind> {
+protected:
+    test::FakeDesktop desktop;
+    QTemporaryDir elsewhere;
+    void TearDown() override { screens::clear(); }
+    static QAbstractButton* command(QWidget& card, const char* name) {
+        return card.findChild<QAbstractButton*>(QLatin1String(name));
+    }
+};
+
+TEST_P(AttachedToACard, AfterSavingAndReloadingApriOpensTheCopy) {
+    const CardKind& kind = GetParam();
+    std::unique_ptr<QWidget> card = kind.create(desktop);
+    screens::add(card.get());
+    card->show();
+
+    const QString chosen = elsewhere.filePath(QStringLiteral("\u03A9mega.pdf"));
+    {
+        QFile f(chosen);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("omega");
+    }
+    desktop.fileDialogs().answers = {chosen};
+    desktop.dialogs().scripts.push_back([](QDialog& d) {
+        d.findChild<QPushButton*>(QStringLiteral("btnSfoglia01"))->click();
+        d.findChild<QLineEdit*>(QStringLiteral("txtDesc01"))->setText(QStringLiteral("Fattura"));
+        d.findChild<QPushButton*>(QStringLiteral("btnApplica"))->click();
+        return d.result();
+    });
+    command(*card, "cmdFile")->click();
+    ASSERT_EQ(desktop.messages().shown.size(), 1u);
+    EXPECT_EQ(desktop.messages().last().text, attach::renamedNotice(QStringLiteral("_mega.pdf")));
+
+    kind.fill(*card);
+    command(*card, "cmdSalva")->click();
+    EXPECT_EQ(desktop.messages().last().text, QStringLiteral("La scheda corrente \u00E8 stata inserita in archivio."));
+    EXPECT_EQ(kind.storedSlot(desktop), QStringLiteral("_mega.pdf"));
+
+    command(*card, "cmdNuovo")->click();
+    EXPECT_EQ(card->findChild<QLabel*>(QStringLiteral("lblFile01"))->text(), QString());
+    command(*card, "cmdPrimo")->click();
+    QString shown;
+    desktop.dialogs().scripts.push_back([&](QDialog& d) {
+        shown = d.findChild<QLineEdit*>(QStringLiteral("txtFile01"))->text();
+        d.findChild<QPushButton*>(QStringLiteral("btnApri01"))->click();
+        d.findChild<QPushButton*>(QStringLiteral("btnAnnulla"))->click();
+        return d.result();
+    });
+    command(*card, "cmdFile")->click();
+    EXPECT_EQ(shown, QStringLiteral("_mega.pdf"));
+    ASSERT_EQ(desktop.shell().opened.size(), 1);
+    QString target = desktop.shell().opened.front();
+    ASSERT_TRUE(target.startsWith(u'"') && target.endsWith(u'"'));
+    target = target.mid(1, target.size() - 2);
+    EXPECT_EQ(QDir::fromNativeSeparators(target), desktop.file(QStringLiteral("Documenti_Allegati/_mega.pdf")));
+    QFile opened(target);
+    ASSERT_TRUE(opened.open(QIODevice::ReadOnly));
+    EXPECT_EQ(opened.readAll(), "omega");
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cards, AttachedToACard,
+    ::testing::Values(
+        CardKind{"Movement",
+                 [](test::FakeDesktop& desktop) -> std::unique_ptr<QWidget> {
+                     auto card = std::make_unique<TfrmMovimenti>();
+                     card->findChild<QLabel*>(QStringLiteral("lblFile"))
+                         ->setText(desktop.file(QStringLiteral("2026.eur")));
+                     return card;
+                 },
+                 [](QWidget& card) {
+                     const auto set = [&](const char* name, const char* text) {
+                         card.findChild<QLineEdit*>(QLatin1String(name))->setText(QString::fromUtf8(text));
+                     };
+                     set("txtData", "09/12/2026");
+                     set("txtCausale", "Affitto");
+                     set("txtDataSca", "31/12/2026");
+                     set("txtPagatore", "Rossi");
+                     set("txtBeneficiario", "Bianchi");
+                 },
+                 [](test::FakeDesktop& desktop) {
+                     return MovementFile(desktop.file(QStringLiteral("2026.eur"))).read(1)->text(mov::File01);
+                 }},
+        CardKind{"Registry", [](test::FakeDesktop&) -> std::unique_ptr<QWidget> { return std::make_unique<TfrmClienti>(); },
+                 [](QWidget& card) {
+                     card.findChild<QLineEdit*>(QStringLiteral("txtCliente"))->setText(QStringLiteral("Rossi Mario"));
+                 },
+                 [](test::FakeDesktop& desktop) {
+                     return ClientFile(desktop.file(QStringLiteral("Clienti.pro"))).read(1)->text(cli::File01);
+                 }}),
+    [](const auto& p) { return std::string(p.param.name); });
 
 }  // namespace
 }  // namespace vt

@@ -107,20 +107,30 @@ TEST_F(YearChoice, EnterTwiceOpensTheYear) {
     EXPECT_EQ(cardFile(), desktop.file(QStringLiteral("2025.eur")));
 }
 
-TEST_F(YearChoice, APastedYearKeepsOnlyItsDigits) {
-    // "ab12" would pass the four-character check and name a file "ab12.eur".
-    year()->clear();
+TEST_F(YearChoice, APastedYearArrivesWholeOrNotAtAll) {
+    // "ab12" would pass the four-character check and name a file "ab12.eur";
+    // keeping only its digits would open year 12 instead.
+    year()->setText(QStringLiteral("2025"));
+    year()->selectAll();
     QGuiApplication::clipboard()->setText(QStringLiteral("ab12"));
     QTest::keyClick(year(), Qt::Key_V, Qt::ControlModifier);
-    EXPECT_EQ(year()->text(), QStringLiteral("12"));
-    apri()->click();
-    EXPECT_EQ(visible(), QStringList{"TfrmMenuMovimenti"});
-    ASSERT_EQ(desktop.messages().shown.size(), 1u);
-    year()->clear();
+    EXPECT_EQ(year()->text(), QStringLiteral("2025"));
     QGuiApplication::clipboard()->setText(QStringLiteral("anno 2024."));
     QTest::keyClick(year(), Qt::Key_Insert, Qt::ShiftModifier);
-    // Only the digits count against the four-character limit.
+    EXPECT_EQ(year()->text(), QStringLiteral("2025"));
+    // Too long for the field: refused rather than cut into another year.
+    QGuiApplication::clipboard()->setText(QStringLiteral("20241"));
+    QTest::keyClick(year(), Qt::Key_V, Qt::ControlModifier);
+    EXPECT_EQ(year()->text(), QStringLiteral("2025"));
+    // Blanks at the ends do not count.
+    year()->selectAll();
+    QGuiApplication::clipboard()->setText(QStringLiteral(" 2024\n"));
+    QTest::keyClick(year(), Qt::Key_V, Qt::ControlModifier);
     EXPECT_EQ(year()->text(), QStringLiteral("2024"));
+    apri()->click();
+    EXPECT_EQ(visible(), QStringList{"TfrmMovimenti"});
+    EXPECT_EQ(cardFile(), desktop.file(QStringLiteral("2024.eur")));
+    EXPECT_TRUE(desktop.messages().shown.empty());
 }
 
 TEST_F(YearChoice, OnlyFourCharactersOpenAYear) {

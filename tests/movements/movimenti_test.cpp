@@ -3,6 +3,7 @@
 #include <QCalendarWidget>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QMimeData>
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
@@ -14,6 +15,7 @@
 #include <QToolButton>
 
 #include "app/Avvio.h"
+#include "app/conventions.h"
 #include "app/windows.h"
 #include "archive/recordfile.h"
 #include "movements/Movimenti.h"
@@ -155,7 +157,8 @@ TEST_F(Card, FieldsHaveTheirLimitsAndHiddenStateIsHidden) {
                   {"txtCodFisc", 16},      {"txtPartitaIva", 11}, {"txtCategoria", 50},   {"txtEmail", 50},
                   {"txtBeneficiario", 50}, {"txtRecapitoBen", 50}, {"txtRicevuta", 250},  {"txtNote", 250},
                   {"txtTariffa", 250}};
-    for (const auto& l : limits) EXPECT_EQ(line(l.name)->maxLength(), l.limit) << l.name;
+    for (const auto& l : limits) EXPECT_EQ(typingLimit(line(l.name)), l.limit) << l.name;
+    EXPECT_EQ(typingLimit(line("txtPagamento")), 150);
     EXPECT_TRUE(line("txtData")->isReadOnly());
     EXPECT_TRUE(line("txtDataSca")->isReadOnly());
     for (const char* name : {"lblFile", "lblFile01", "lblFile02", "lblFile03", "lblDesc01", "lblDesc02",
@@ -212,22 +215,64 @@ TEST_F(Card, EnterMovesAlongTheChainAndOpensThePickerInDateFields) {
     EXPECT_EQ(desktop.dialogs().opened, (QStringList{"TfrmCalendario", "TfrmCalendario"}));
 }
 
-TEST_F(Card, PastedTextKeepsOnlyWhatTheNumberFieldsTakeButTheVatNumberTakesItAll) {
-    const auto paste = [this](const char* name, const QString& text) {
+// A pasted or dropped number arrives whole or not at all, so it is never
+// changed into another one ("1,5" days into 15, "12.50" euro into 1250);
+// the VAT number takes any paste.
+TEST_F(Card, PastedTextReachesTheNumberFieldsWholeOrNotAtAllButTheVatNumberTakesItAll) {
+    const auto paste = [this](const char* name, const QString& before, const QString& text) {
         QLineEdit* field = line(name);
-        field->clear();
+        field->setText(before);
         field->setFocus();
+        field->selectAll();
         QGuiApplication::clipboard()->setText(text);
         QTest::keyClick(field, Qt::Key_V, Qt::ControlModifier);
         return field->text();
     };
-    EXPECT_EQ(paste("txtPreavviso", QStringLiteral("5g")), QStringLiteral("5"));
-    EXPECT_EQ(paste("txtPreavviso", QStringLiteral(" -1.0 €")), QStringLiteral("10"));
-    EXPECT_EQ(paste("txtImporto", QStringLiteral("€ 1.234,56")), QStringLiteral("1234,56"));
+    const auto drop = [this](const char* name, const QString& text) {
+        QLineEdit* field = line(name);
+        field->clear();
+        QMimeData data;
+        data.setText(text);
+        const QPoint at = field->rect().center();
+        QDragEnterEvent enter(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &enter);
+        QDropEvent dropped(at, Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(field, &dropped);
+        return field->text();
+    };
+    const struct {
+        const char* field;
+        const char* text;
+        const char* accepted;  // nullptr: refused
+    } cases[] = {
+        {"txtPreavviso", " 15 ", "15"},          {"txtPreavviso", "1,5", nullptr},
+        {"txtPreavviso", "5g", nullptr},         {"txtPreavviso", " -1.0 \u20AC", nullptr},
+        {"txtPreavviso", "1000", nullptr},       {"txtImporto", " 12,50 ", "12,50"},
+        {"txtImporto", "12.50", nullptr},        {"txtImporto", "1.234,56", nullptr},
+        {"txtImporto", "\u20AC 1.234,56", nullptr}, {"txtImporto", "5g", nullptr},
+    };
+    for (const auto& k : cases) {
+        SCOPED_TRACE(std::string(k.field) + " <- " + k.text);
+        const QString text = QString::fromUtf8(k.text);
+        const QString accepted = k.accepted ? QString::fromUtf8(k.accepted) : QString();
+        EXPECT_EQ(paste(k.field, QStringLiteral("7"), text), k.accepted ? accepted : QStringLiteral("7"));
+        EXPECT_EQ(drop(k.field, text), accepted);
+    }
+    paste("txtImporto", QStringLiteral("7"), QStringLiteral("12.50"));
     line("txtPagatore")->setFocus();
-    EXPECT_EQ(line("txtImporto")->text(), QStringLiteral("1234,56"));
+    EXPECT_EQ(line("txtImporto")->text(), QStringLiteral("7,00"));
     // A bad VAT number only makes its check answer "ERRATO".
-    EXPECT_EQ(paste("txtPartitaIva", QStringLiteral("IT 0123a")), QStringLiteral("IT 0123a"));
+    EXPECT_EQ(paste("txtPartitaIva", QString(), QStringLiteral("IT 0123a")), QStringLiteral("IT 0123a"));
+}
+
+// The limit binds typing; the normalised amount shows whole.
+TEST_F(Card, ALongNormalisedAmountShowsWhole) {
+    QLineEdit* amount = line("txtImporto");
+    amount->clear();
+    amount->setFocus();
+    QTest::keyClicks(amount, QStringLiteral("1234567890123"));
+    line("txtPagatore")->setFocus();
+    EXPECT_EQ(amount->text(), QStringLiteral("1234567890123,00"));
 }
 
 TEST_F(Card, SavingRefusesANoticeThatIsNotAllDigits) {

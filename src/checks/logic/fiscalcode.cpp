@@ -2,6 +2,8 @@
 
 #include <array>
 
+#include "archive/codec.h"
+
 namespace vt::checks {
 namespace {
 
@@ -45,7 +47,9 @@ bool isValidFiscalCode(QStringView code) {
 }
 
 CheckReply fiscalCodeReply(const QString& fieldText) {
-    const QString code = fieldText.toUpper();
+    // Only a to z: another letter's capital may be longer (a sharp s gives
+    // "SS") and would change the length that is checked.
+    const QString code = vt::upperAZ(fieldText);
     if (code.size() != 16)
         return {
             CheckReply::Kind::Warning,

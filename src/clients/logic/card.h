@@ -66,7 +66,8 @@ bool duplicate(CardTexts& card);
 
 // ---- Typing rules ---------------------------------------------------------
 
-// Fiscal code, IBAN and provinces: trimmed at the ends and upper-cased.
+// IBAN and provinces: trimmed at the ends and upper-cased (the fiscal code
+// follows vt::card::fiscalCodeAfterKey).
 QString codeText(const QString& text);
 // Sex and postal code: upper-cased as typed, nothing else.
 QString upperText(const QString& text);

@@ -92,6 +92,22 @@ TEST(FiscalCode, LowerCaseIsCheckedInUpperCase) {
     EXPECT_EQ(fiscalCodeReply(code.toLower()).text, kValid);
 }
 
+// Only a to z are turned to capitals: fifteen characters ending in a sharp s
+// stay fifteen, even where "SS" would complete a valid code.
+TEST(FiscalCode, ASharpSIsNeverReadAsTwoLetters) {
+    CodeGenerator gen(10);
+    QString first14;
+    for (int i = 0; i < 2000 && first14.isEmpty(); ++i) {
+        const QString candidate = gen.fiscalCode().left(14);
+        if (fiscalCodeCheckCharacter(candidate + u'S') == QChar(u'S')) first14 = candidate;
+    }
+    ASSERT_FALSE(first14.isEmpty());
+    ASSERT_TRUE(isValidFiscalCode(first14 + QStringLiteral("SS")));
+    EXPECT_EQ(fiscalCodeReply(first14 + QChar(0x00DF)),
+              (CheckReply{CheckReply::Kind::Warning, kLength, false}));
+    EXPECT_EQ(fiscalCodeReply(first14.toLower() + QStringLiteral("ss")).text, kValid);
+}
+
 TEST(FiscalCode, CharactersOutsideTheTablesMakeTheCodeWrongWithoutReadingPastThem) {
     CodeGenerator gen(9);
     const QString code = gen.fiscalCode();

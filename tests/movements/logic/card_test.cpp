@@ -396,6 +396,8 @@ TEST(Duplicate, KeepsContentsButNotDatesSettlementAttachmentsOrPosition) {
 
 TEST(FieldRules, FiscalCodeUpperCasedEmailTrimmedMailTarget) {
     EXPECT_EQ(fiscalCodeAfterKey(QStringLiteral(" rssmra80a01h501u ")), QStringLiteral("RSSMRA80A01H501U"));
+    // Only a to z: other letters keep their form and the code its length.
+    EXPECT_EQ(fiscalCodeAfterKey(QStringLiteral("stra\u00DFe \u00E8")), QStringLiteral("STRA\u00DFE \u00E8"));
     EXPECT_EQ(emailAfterKey(QStringLiteral(" a@b.it ")), QStringLiteral("a@b.it"));
     EXPECT_EQ(mailTarget(QStringLiteral(" a@b.it ")), QStringLiteral("\"mailto:a@b.it\""));
     EXPECT_EQ(mailTarget(QStringLiteral("   ")), std::nullopt);
