@@ -6,6 +6,7 @@ packages=(
   build-essential cmake ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
+  libssl-dev libzip-dev openssl zip
   fonts-liberation fonts-dejavu-core
   xvfb xauth
   libreoffice-calc-nogui
