@@ -18,14 +18,17 @@ bool forbidden(QChar c) {
     return c.unicode() < 32 || c.unicode() == 127 || kForbidden.contains(c);
 }
 
-bool holdsInCodePage(QChar c) { return fromCp1252(toCp1252(QString(c))) == QString(c); }
+bool holdsInCodePage(QChar c) {
+    return fromCp1252(toCp1252(QString(c))) == QString(c);
+}
 
 bool reservedDeviceName(const QString& stem) {
-    static const QStringList kReserved{QStringLiteral("CON"), QStringLiteral("PRN"), QStringLiteral("AUX"),
-                                       QStringLiteral("NUL")};
+    static const QStringList kReserved{QStringLiteral("CON"), QStringLiteral("PRN"),
+                                       QStringLiteral("AUX"), QStringLiteral("NUL")};
     const QString upper = stem.toUpper();
     if (kReserved.contains(upper)) return true;
-    return upper.size() == 4 && (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
+    return upper.size() == 4 &&
+           (upper.startsWith(QLatin1String("COM")) || upper.startsWith(QLatin1String("LPT"))) &&
            upper[3] >= u'1' && upper[3] <= u'9';
 }
 

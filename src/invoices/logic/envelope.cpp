@@ -21,7 +21,9 @@ struct BioFree {
     void operator()(BIO* bio) const { BIO_free(bio); }
 };
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // The DER bytes of an envelope given as DER or as base64 text; nothing for
 // text that is not base64.
@@ -52,7 +54,8 @@ std::optional<QByteArray> derBytes(QByteArrayView bytes) {
 std::optional<QByteArray> openOnce(QByteArrayView bytes) {
     const auto der = derBytes(bytes);
     if (!der) return std::nullopt;
-    const std::unique_ptr<BIO, BioFree> in(BIO_new_mem_buf(der->constData(), static_cast<int>(der->size())));
+    const std::unique_ptr<BIO, BioFree> in(
+        BIO_new_mem_buf(der->constData(), static_cast<int>(der->size())));
     if (!in) return std::nullopt;
     const std::unique_ptr<CMS_ContentInfo, CmsFree> cms(d2i_CMS_bio(in.get(), nullptr));
     if (!cms || OBJ_obj2nid(CMS_get0_type(cms.get())) != NID_pkcs7_signed) {

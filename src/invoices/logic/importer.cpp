@@ -48,7 +48,8 @@ public:
     bool at(int from, int to, qint64 done, qint64 total) {
         if (!progress_ || stopped_) return !stopped_;
         const qint64 span = to - from;
-        const int value = from + static_cast<int>(total > 0 ? span * std::min(done, total) / total : span);
+        const int value =
+            from + static_cast<int>(total > 0 ? span * std::min(done, total) / total : span);
         if (!progress_(value)) stopped_ = true;
         return !stopped_;
     }
@@ -64,7 +65,9 @@ private:
 // Every scan of the preview first asks whether the file is there: the
 // archive layer opens its files creating them when missing, and a preview
 // must leave the program folder as it found it.
-bool present(const QString& path) { return QFileInfo(path).isFile(); }
+bool present(const QString& path) {
+    return QFileInfo(path).isFile();
+}
 
 std::optional<QSet<QString>> keysOf(const QString& yearPath) {
     QSet<QString> keys;
@@ -121,7 +124,8 @@ public:
             const QString name = copyNameCandidate(wanted, n);
             const QString path = folder + name;
             const QFileInfo info(path);
-            if (!info.exists()) return writeSafely(path, bytes) ? std::optional<QString>(name) : std::nullopt;
+            if (!info.exists())
+                return writeSafely(path, bytes) ? std::optional<QString>(name) : std::nullopt;
             if (info.isFile() && info.size() == bytes.size()) {
                 QFile existing(path);
                 if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return name;
@@ -180,7 +184,8 @@ PreviewRow fileRow(const SourceItem& item, RowState state, const QString& reason
 PreviewRow invoiceRow(const SourceItem& item, const Body& body, const QString& reason) {
     PreviewRow row = fileRow(item, RowState::NotImportable, reason);
     row.typeCode = body.tipoDocumento;
-    row.documentType = body.tipoDocumento.isEmpty() ? QString() : wording::documentWord(body.tipoDocumento);
+    row.documentType =
+        body.tipoDocumento.isEmpty() ? QString() : wording::documentWord(body.tipoDocumento);
     row.number = body.numero;
     const QDate day = QDate::fromString(body.data.left(10), Qt::ISODate);
     row.date = day.isValid() ? dateText(day) : body.data;
@@ -239,8 +244,9 @@ QString stateText(RowState state) {
 std::optional<RequestProblem> checkRequest(const Request& request) {
     using F = RequestProblem::Field;
     if (const auto problem = checkOffice(request.office))
-        return RequestProblem{problem->field == OfficeProblem::Field::VatNumber ? F::VatNumber : F::FiscalCode,
-                              problem->message};
+        return RequestProblem{
+            problem->field == OfficeProblem::Field::VatNumber ? F::VatNumber : F::FiscalCode,
+            problem->message};
     const QString notice = vt::trimmed(request.notice);
     bool digits = !notice.isEmpty() && notice.size() <= 3;
     for (QChar c : notice) digits = digits && c >= u'0' && c <= u'9';
@@ -261,8 +267,9 @@ int Preview::newCards() const {
     for (const PlannedInvoice& invoice : plan->invoices) {
         for (qsizetype row : invoice.rows) {
             if (rows[row].state == RowState::New && rows[row].registry == wording::kRegistryNew) {
-                cards.insert(invoice.plan.registryCard.cliente + u'\x1F' + invoice.plan.registryCard.partitaIva +
-                             u'\x1F' + invoice.plan.registryCard.codFisc);
+                cards.insert(invoice.plan.registryCard.cliente + u'\x1F' +
+                             invoice.plan.registryCard.partitaIva + u'\x1F' +
+                             invoice.plan.registryCard.codFisc);
                 break;
             }
         }
@@ -414,7 +421,8 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
 
     int total = 0;
     for (const PlannedInvoice& invoice : preview.plan->invoices)
-        for (qsizetype row : invoice.rows) total += preview.rows[row].state == RowState::New ? 1 : 0;
+        for (qsizetype row : invoice.rows)
+            total += preview.rows[row].state == RowState::New ? 1 : 0;
     if (total == 0) return finish();
 
     // Looked at again: a card or a payment may have reached the archive
@@ -428,7 +436,8 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
     for (const PlannedInvoice& invoice : preview.plan->invoices) {
         if (stored.contains(invoice.yearPath)) continue;
         bool needed = false;
-        for (qsizetype row : invoice.rows) needed = needed || preview.rows[row].state == RowState::New;
+        for (qsizetype row : invoice.rows)
+            needed = needed || preview.rows[row].state == RowState::New;
         if (!needed) continue;
         auto keys = keysOf(invoice.yearPath);
         if (!keys) {
@@ -526,14 +535,16 @@ Summary summary(const ImportReport& report) {
         case ImportReport::Stop::Archive:
             s.error = true;
             paragraphs << accessFailureMessage()
-                       << wording::summaryStopped() + u' ' + wording::summaryStoppedAt(report.stopFile);
+                       << wording::summaryStopped() + u' ' +
+                              wording::summaryStoppedAt(report.stopFile);
             break;
         case ImportReport::Stop::Copy:
             s.error = true;
             paragraphs << wording::copyFailed(report.stopFile) << wording::summaryStopped();
             break;
     }
-    QStringList account{wording::summaryWritten(report.writtenByYear), wording::summaryCards(report.cardsCreated),
+    QStringList account{wording::summaryWritten(report.writtenByYear),
+                        wording::summaryCards(report.cardsCreated),
                         wording::summaryPresent(report.present)};
     if (report.repeated > 0) account << wording::summaryRepeated(report.repeated);
     account << wording::summaryFailedFiles(report.failedFiles);

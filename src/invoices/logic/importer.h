@@ -55,9 +55,9 @@ struct PreviewRow {
     QString documentType;  // "Fattura", "Nota di credito", ...
     QString number, date;  // as the invoice gives them; the date as dd/mm/yyyy
     QString counterpart;
-    QString direction;  // "Entrata" or "Uscita"
-    QString amount;     // the amount text of the card ("1234,50")
-    QString amountNote; // empty, or where an amount without terms came from
+    QString direction;   // "Entrata" or "Uscita"
+    QString amount;      // the amount text of the card ("1234,50")
+    QString amountNote;  // empty, or where an amount without terms came from
     QString dueDate;
     QString dueNote;  // empty, or "calcolata ..." / "non indicata ..."
     QString method;

@@ -80,8 +80,10 @@ struct DocumentField {
     QString Body::*member;
 };
 constexpr DocumentField kDocumentFields[] = {
-    {u"TipoDocumento", &Body::tipoDocumento}, {u"Divisa", &Body::divisa},
-    {u"Data", &Body::data},                   {u"Numero", &Body::numero},
+    {u"TipoDocumento", &Body::tipoDocumento},
+    {u"Divisa", &Body::divisa},
+    {u"Data", &Body::data},
+    {u"Numero", &Body::numero},
     {u"ImportoTotaleDocumento", &Body::importoTotale},
 };
 
@@ -96,7 +98,9 @@ constexpr AttachmentField kAttachmentFields[] = {
     {u"AlgoritmoCompressione", &Attachment::compressione},
 };
 
-ReadError fault(ReadFault f) { return ReadError{f, 0, {}}; }
+ReadError fault(ReadFault f) {
+    return ReadError{f, 0, {}};
+}
 
 // Walks the document once, element by element, keeping the local names of
 // the open elements; what an element holds is taken when it closes.
@@ -120,7 +124,10 @@ public:
                             return fault(ReadFault::Simplified);
                         if (root != u"FatturaElettronica")
                             return ReadError{ReadFault::OtherKind, 0, root.toString()};
-                        invoice_.versione = xml_.attributes().value(QStringLiteral("versione")).toString().trimmed();
+                        invoice_.versione = xml_.attributes()
+                                                .value(QStringLiteral("versione"))
+                                                .toString()
+                                                .trimmed();
                     }
                     path_.append(xml_.name().toString());
                     text_.clear();
@@ -173,9 +180,11 @@ private:
         if (!at(1, u"FatturaElettronicaBody") || invoice_.bodies.isEmpty()) return;
         Body& body = invoice_.bodies.last();
         if (depth == 4 && at(2, u"DatiBeniServizi") && at(3, u"DettaglioLinee")) ++lines_;
-        if (depth == 4 && at(2, u"DatiBeniServizi") && at(3, u"DatiRiepilogo")) body.summary.append(SummaryLine{});
+        if (depth == 4 && at(2, u"DatiBeniServizi") && at(3, u"DatiRiepilogo"))
+            body.summary.append(SummaryLine{});
         if (depth == 3 && at(2, u"DatiPagamento")) body.terms.append(PaymentTerms{});
-        if (depth == 4 && at(2, u"DatiPagamento") && at(3, u"DettaglioPagamento") && !body.terms.isEmpty())
+        if (depth == 4 && at(2, u"DatiPagamento") && at(3, u"DettaglioPagamento") &&
+            !body.terms.isEmpty())
             body.terms.last().details.append(PaymentDetail{});
         if (depth == 3 && at(2, u"Allegati")) body.attachments.append(Attachment{});
     }
@@ -218,7 +227,8 @@ private:
                 body.firstLineDescription = text_.trimmed();
             return;
         }
-        if (depth == 5 && at(2, u"DatiBeniServizi") && at(3, u"DatiRiepilogo") && !body.summary.isEmpty()) {
+        if (depth == 5 && at(2, u"DatiBeniServizi") && at(3, u"DatiRiepilogo") &&
+            !body.summary.isEmpty()) {
             if (leaf == u"ImponibileImporto") body.summary.last().imponibile = text_.trimmed();
             if (leaf == u"Imposta") body.summary.last().imposta = text_.trimmed();
             return;
@@ -228,7 +238,8 @@ private:
             if (depth == 4 && leaf == u"CondizioniPagamento") terms.condizioni = text_.trimmed();
             if (depth == 5 && at(3, u"DettaglioPagamento") && !terms.details.isEmpty()) {
                 for (const auto& f : kDetailFields)
-                    if (leaf == QStringView(f.name)) terms.details.last().*f.member = text_.trimmed();
+                    if (leaf == QStringView(f.name))
+                        terms.details.last().*f.member = text_.trimmed();
             }
             return;
         }

@@ -33,11 +33,11 @@ struct Party {
 
 struct PaymentDetail {
     QString beneficiario;
-    QString modalita;             // MP01..MP23
-    QString dataRiferimento;      // DataRiferimentoTerminiPagamento
-    QString giorni;               // GiorniTerminiPagamento
-    QString dataScadenza;         // DataScadenzaPagamento
-    QString importo;              // ImportoPagamento; empty when missing
+    QString modalita;         // MP01..MP23
+    QString dataRiferimento;  // DataRiferimentoTerminiPagamento
+    QString giorni;           // GiorniTerminiPagamento
+    QString dataScadenza;     // DataScadenzaPagamento
+    QString importo;          // ImportoPagamento; empty when missing
     QString istituto, iban, abi, cab, bic;
 };
 
@@ -85,8 +85,8 @@ enum class ReadFault {
 
 struct ReadError {
     ReadFault fault;
-    qint64 line = 0;       // for Malformed
-    QString rootName;      // for OtherKind
+    qint64 line = 0;   // for Malformed
+    QString rootName;  // for OtherKind
 };
 
 // Reads an invoice from XML bytes in any of the encodings a declaration or

@@ -42,7 +42,8 @@ std::optional<OfficeProblem> checkOffice(const OfficeIdentity& typed) {
     if (office.vatNumber.isEmpty() && office.fiscalCode.isEmpty())
         return OfficeProblem{F::VatNumber, wording::officeMissing()};
     if (!office.vatNumber.isEmpty()) {
-        if (office.vatNumber.size() != 11) return OfficeProblem{F::VatNumber, wording::vatNumberLength()};
+        if (office.vatNumber.size() != 11)
+            return OfficeProblem{F::VatNumber, wording::vatNumberLength()};
         if (!checks::isValidVatNumber(office.vatNumber))
             return OfficeProblem{F::VatNumber, wording::vatNumberWrong()};
     }
@@ -71,7 +72,9 @@ bool isOffice(const Party& party, const OfficeIdentity& typed) {
     return false;
 }
 
-QString settingsPath() { return programDir() + kSettingsFileName; }
+QString settingsPath() {
+    return programDir() + kSettingsFileName;
+}
 
 std::optional<OfficeIdentity> readOffice(const QString& path) {
     const auto vat = ini::readValue(path, kSection, kVatKey);

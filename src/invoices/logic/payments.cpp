@@ -18,16 +18,18 @@ const QString kKeySeparator = QStringLiteral("\x1F");
 // made from them would be counted twice or would not exist.
 const QSet<QString>& vatOnlyTypes() {
     static const QSet<QString> types{
-        QStringLiteral("TD16"), QStringLiteral("TD17"), QStringLiteral("TD18"), QStringLiteral("TD19"),
-        QStringLiteral("TD20"), QStringLiteral("TD21"), QStringLiteral("TD22"), QStringLiteral("TD23"),
-        QStringLiteral("TD27"), QStringLiteral("TD28"), QStringLiteral("TD29"),
+        QStringLiteral("TD16"), QStringLiteral("TD17"), QStringLiteral("TD18"),
+        QStringLiteral("TD19"), QStringLiteral("TD20"), QStringLiteral("TD21"),
+        QStringLiteral("TD22"), QStringLiteral("TD23"), QStringLiteral("TD27"),
+        QStringLiteral("TD28"), QStringLiteral("TD29"),
     };
     return types;
 }
 
 // A date of the file, YYYY-MM-DD, perhaps with a time zone after it.
 std::optional<QDate> fileDate(const QString& text) {
-    static const QRegularExpression form(QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(Z|[+-]\\d{2}:\\d{2})?$"));
+    static const QRegularExpression form(
+        QStringLiteral("^(\\d{4})-(\\d{2})-(\\d{2})(Z|[+-]\\d{2}:\\d{2})?$"));
     const auto m = form.match(text);
     if (!m.hasMatch()) return std::nullopt;
     const QDate day(m.captured(1).toInt(), m.captured(2).toInt(), m.captured(3).toInt());
@@ -71,12 +73,15 @@ std::optional<CarriedPdf> carriedPdf(const Body& body) {
         if (!a.compressione.isEmpty()) continue;
         QByteArray text = a.base64;
         text.removeIf([](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; });
-        auto decoded = QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
+        auto decoded =
+            QByteArray::fromBase64Encoding(text, QByteArray::AbortOnBase64DecodingErrors);
         if (!decoded || !decoded.decoded.startsWith("%PDF")) continue;
         CarriedPdf pdf;
         pdf.name = a.nome.isEmpty() ? QStringLiteral("allegato.pdf") : a.nome;
-        if (!pdf.name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive)) pdf.name += QStringLiteral(".pdf");
-        pdf.description = a.descrizione.isEmpty() ? wording::kCarriedFileDescription : a.descrizione;
+        if (!pdf.name.endsWith(QLatin1String(".pdf"), Qt::CaseInsensitive))
+            pdf.name += QStringLiteral(".pdf");
+        pdf.description =
+            a.descrizione.isEmpty() ? wording::kCarriedFileDescription : a.descrizione;
         pdf.bytes = std::move(decoded.decoded);
         return pdf;
     }
@@ -117,8 +122,9 @@ std::variant<QList<Due>, QString> termsPayments(const Body& body, const QDate& i
             if (!d.dataRiferimento.isEmpty()) {
                 const auto day = fileDate(d.dataRiferimento);
                 if (!day)
-                    return wording::impossibleDate(QStringLiteral("di riferimento dei termini di pagamento"),
-                                                   d.dataRiferimento);
+                    return wording::impossibleDate(
+                        QStringLiteral("di riferimento dei termini di pagamento"),
+                        d.dataRiferimento);
                 from = *day;
             }
             int days = 0;
@@ -184,7 +190,9 @@ clients::CardTexts registryCard(const Party& party, const QString& iban) {
 
 }  // namespace
 
-QString yearOf(const QDate& date) { return QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0')); }
+QString yearOf(const QDate& date) {
+    return QStringLiteral("%1").arg(date.year(), 4, 10, QLatin1Char('0'));
+}
 
 QString foreignVatNote(const Party& party) {
     if (!party.vatCode.isEmpty() && party.italianVatNumber().isEmpty())
@@ -207,7 +215,8 @@ std::variant<InvoicePlan, QString> planInvoice(const Invoice& invoice, qsizetype
     plan.numero = body.numero;
     plan.counterpart = sells ? invoice.buyer : invoice.seller;
     plan.office = sells ? invoice.seller : invoice.buyer;
-    if (vatOnlyTypes().contains(plan.tipoDocumento)) return wording::vatOnlyDocument(plan.tipoDocumento);
+    if (vatOnlyTypes().contains(plan.tipoDocumento))
+        return wording::vatOnlyDocument(plan.tipoDocumento);
     if (!body.divisa.isEmpty() && body.divisa.toUpper() != QLatin1String("EUR"))
         return wording::foreignCurrency(body.divisa);
     if (body.numero.isEmpty()) return wording::missingNumber();
@@ -240,14 +249,17 @@ std::variant<InvoicePlan, QString> planInvoice(const Invoice& invoice, qsizetype
     QString beneficiaryIban;
     for (int k = 0; k < n; ++k) {
         const Due& due = dues[k];
-        // A credit note, or an amount written negative, moves the money the
-        // other way.
-        const bool reversed = creditNote != (due.amount.value < 0);
+        // A credit note moves the money the other way, and so does an
+        // amount written negative (some issuers write a credit as a
+        // negative invoice, others a credit note with negative amounts:
+        // both mean the money goes back).
+        const bool reversed = creditNote || due.amount.value < 0;
         const bool incoming = plan.issued != reversed;
 
         card::CardTexts c = card::clearedCard(plan.date);
         c.incoming = incoming;
-        c.causale = word + QStringLiteral(" n. ") + body.numero + QStringLiteral(" del ") + invoiceDay;
+        c.causale =
+            word + QStringLiteral(" n. ") + body.numero + QStringLiteral(" del ") + invoiceDay;
         if (n > 1) c.causale += QStringLiteral(", rata %1 di %2").arg(k + 1).arg(n);
         c.promemoria = promemoria;
         c.dataSca = dateText(due.due);
@@ -278,8 +290,9 @@ std::variant<InvoicePlan, QString> planInvoice(const Invoice& invoice, qsizetype
         p.card = std::move(c);
         p.due = due.dueSource;
         p.amount = due.amountSource;
-        p.method = due.detail && !due.detail->modalita.isEmpty() ? wording::methodWords(due.detail->modalita)
-                                                                  : QString();
+        p.method = due.detail && !due.detail->modalita.isEmpty()
+                       ? wording::methodWords(due.detail->modalita)
+                       : QString();
         p.instalment = k + 1;
         p.instalments = n;
         plan.payments << std::move(p);
@@ -291,10 +304,10 @@ std::variant<InvoicePlan, QString> planInvoice(const Invoice& invoice, qsizetype
 
 QString paymentKey(const MovementRecord& r) {
     const bool incoming = r.flag(mov::Entrata) == Flag::Yes;
-    return (incoming ? QStringLiteral("E") : QStringLiteral("U")) + kKeySeparator + r.text(mov::Data) +
-           kKeySeparator + r.text(mov::Causale) + kKeySeparator +
-           r.text(incoming ? mov::Pagatore : mov::Beneficiario) + kKeySeparator + r.text(mov::Importo) +
-           kKeySeparator + r.text(mov::DataSca);
+    return (incoming ? QStringLiteral("E") : QStringLiteral("U")) + kKeySeparator +
+           r.text(mov::Data) + kKeySeparator + r.text(mov::Causale) + kKeySeparator +
+           r.text(incoming ? mov::Pagatore : mov::Beneficiario) + kKeySeparator +
+           r.text(mov::Importo) + kKeySeparator + r.text(mov::DataSca);
 }
 
 void RegistryIndex::addTexts(const QString& name, const QString& vat, const QString& fiscal,

@@ -83,7 +83,8 @@ public:
     bool has(const Party& party) const;
 
 private:
-    void addTexts(const QString& name, const QString& vat, const QString& fiscal, const QString& note);
+    void addTexts(const QString& name, const QString& vat, const QString& fiscal,
+                  const QString& note);
     QSet<QString> vat_, fiscal_, notes_, names_;
 };
 

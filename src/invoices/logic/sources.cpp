@@ -15,7 +15,9 @@ namespace {
 
 const QString kSeparator = QStringLiteral(" \u203A ");
 
-bool isBlank(char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\n'; }
+bool isBlank(char c) {
+    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
+}
 
 // Whether the bytes begin as an XML document does: a byte-order mark or
 // blanks, then '<'.
@@ -95,7 +97,8 @@ public:
             readZip(item, size);
             return;
         }
-        if (size > limits_.maxDocumentBytes) return fail(item, wording::tooLarge(limits_.maxDocumentBytes), size);
+        if (size > limits_.maxDocumentBytes)
+            return fail(item, wording::tooLarge(limits_.maxDocumentBytes), size);
         item.original = file.readAll();
         if (file.error() != QFileDevice::NoError) {
             item.original.clear();
@@ -116,7 +119,8 @@ private:
 
     void advance(qint64 bytes) {
         done_ += bytes;
-        if (progress_ && !progress_(static_cast<int>(std::min<qint64>(done_, total_) * 1000 / total_)))
+        if (progress_ &&
+            !progress_(static_cast<int>(std::min<qint64>(done_, total_) * 1000 / total_)))
             stopped_ = true;
     }
 
@@ -154,11 +158,12 @@ private:
             } else {
                 auto bytes = zip.read(i, limits_.maxDocumentBytes);
                 if (auto* fault = std::get_if<EntryFault>(&bytes)) {
-                    item.reason = *fault == EntryFault::Encrypted ? wording::entryEncrypted()
-                                  : *fault == EntryFault::TooLarge
-                                      ? (zip.exhausted() ? wording::zipTooLarge(limits_.maxZipBytes)
-                                                         : wording::tooLarge(limits_.maxDocumentBytes))
-                                      : wording::entryDamaged();
+                    item.reason =
+                        *fault == EntryFault::Encrypted ? wording::entryEncrypted()
+                        : *fault == EntryFault::TooLarge
+                            ? (zip.exhausted() ? wording::zipTooLarge(limits_.maxZipBytes)
+                                               : wording::tooLarge(limits_.maxDocumentBytes))
+                            : wording::entryDamaged();
                 } else {
                     item.original = std::move(std::get<QByteArray>(bytes));
                     takeDocument(item);
@@ -189,8 +194,9 @@ private:
 std::optional<QString> skipReason(const QString& entryName) {
     const QString name = baseName(entryName);
     // The exchange system names its own messages <file>_<kind>_<number>.
-    static const QRegularExpression message(QStringLiteral("_(MT|RC|NS|MC|NE|DT|AT|EC|SE|SM|RS|RE)_\\d+"),
-                                            QRegularExpression::CaseInsensitiveOption);
+    static const QRegularExpression message(
+        QStringLiteral("_(MT|RC|NS|MC|NE|DT|AT|EC|SE|SM|RS|RE)_\\d+"),
+        QRegularExpression::CaseInsensitiveOption);
     const auto match = message.match(name);
     if (match.hasMatch()) return wording::skippedExchangeMessage(match.captured(1));
     if (named(name, ".pdf")) return wording::skippedPdf();
@@ -199,8 +205,8 @@ std::optional<QString> skipReason(const QString& entryName) {
     return wording::skippedOther();
 }
 
-QList<SourceItem> readSources(const QStringList& paths, const ReadLimits& limits, const Progress& progress,
-                              bool* cancelled) {
+QList<SourceItem> readSources(const QStringList& paths, const ReadLimits& limits,
+                              const Progress& progress, bool* cancelled) {
     qint64 total = 0;
     for (const QString& path : paths) {
         const QFileInfo info(path);

@@ -31,9 +31,9 @@ struct SourceItem {
         Failed,    // could not be read: `reason` says why
     };
     Kind kind = Kind::Failed;
-    QString display;   // what a row shows: "fatture.zip \u203A IT0123_a.xml" or "IT0123_a.xml"
-    QString path;      // the chosen file's full path
-    QString fileName;  // the document's own file name, for its copy
+    QString display;      // what a row shows: "fatture.zip \u203A IT0123_a.xml" or "IT0123_a.xml"
+    QString path;         // the chosen file's full path
+    QString fileName;     // the document's own file name, for its copy
     QByteArray original;  // the bytes as delivered (the signed envelope for a .p7m)
     QByteArray xml;
     QString reason;

@@ -15,10 +15,11 @@ inline const QString kWindowClass = QStringLiteral("TfrmImportaFatture");
 inline const QString kCaption = QStringLiteral(" Importazione fatture elettroniche");
 // The button of the register's year selection that opens the window.
 inline const QString kMenuButton = QStringLiteral("Importa fatture elettroniche");
-inline const QString kMenuButtonHint =
-    QStringLiteral("Importa nel registro i pagamenti delle fatture elettroniche ricevute ed emesse.");
+inline const QString kMenuButtonHint = QStringLiteral(
+    "Importa nel registro i pagamenti delle fatture elettroniche ricevute ed emesse.");
 
-inline const QString kFileDialogTitle = QStringLiteral("Selezionare le fatture elettroniche da importare:");
+inline const QString kFileDialogTitle =
+    QStringLiteral("Selezionare le fatture elettroniche da importare:");
 inline const QString kFileDialogFilter =
     QStringLiteral("Fatture elettroniche (*.xml *.p7m *.zip);;Tutti i file (*.*)");
 

@@ -10,18 +10,18 @@ namespace vt::invoices {
 
 // One file inside a zip archive, as its directory declares it.
 struct ZipEntry {
-    QString name;         // path inside the archive, '/' separated
-    qint64 size = 0;      // declared uncompressed size
-    qint64 packed = 0;    // declared compressed size
+    QString name;       // path inside the archive, '/' separated
+    qint64 size = 0;    // declared uncompressed size
+    qint64 packed = 0;  // declared compressed size
     bool encrypted = false;
     bool directory = false;
 };
 
 enum class ZipFault {
-    NotZip,         // not a zip archive, or one too damaged to list
-    Unreadable,     // the file cannot be opened
-    TooManyFiles,   // more entries than kMaxZipEntries
-    TooLarge,       // declared content beyond kMaxZipBytes
+    NotZip,        // not a zip archive, or one too damaged to list
+    Unreadable,    // the file cannot be opened
+    TooManyFiles,  // more entries than kMaxZipEntries
+    TooLarge,      // declared content beyond kMaxZipBytes
 };
 
 enum class EntryFault {
