@@ -1,5 +1,6 @@
 #include "invoices/logic/importer.h"
 
+#include <fcntl.h>
 #include <unistd.h>
 
 #include <QDir>
@@ -7,8 +8,8 @@
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
-#include <QSaveFile>
 #include <QSet>
+#include <QTemporaryFile>
 
 #include "archive/codec.h"
 #include "archive/recordfile.h"
@@ -100,8 +101,16 @@ std::optional<RegistryIndex> registryIndex() {
 // records through the archive layer, attachment copies into the attachment
 // folder. Keeping every write here lets the whole import later run under
 // the archive's one exclusive lock.
+//
+// The copies of a whole import are written first under temporary names,
+// made durable with one sync of the folder's file system, and only then
+// given their names: so no record ever names a copy that a crash could
+// lose, and a thousand copies cost one wait for the disk instead of a
+// thousand.
 class ArchiveWrites {
 public:
+    ~ArchiveWrites() { discardCopies(); }
+
     FileStatus appendCard(const clients::CardTexts& card) {
         const auto position = ClientFile(clientiFilePath()).append(clients::encode(card));
         if (!position) return position.failure();
@@ -114,38 +123,96 @@ public:
         return Done{};
     }
 
-    // Keeps `bytes` in the attachment folder under a name derived from
-    // `wanted` and returns that name. A file of that name already holding
-    // the same bytes (the same invoice imported before) is reused.
-    std::optional<QString> keepCopy(const QString& wanted, const QByteArray& bytes) {
+    // The name under which `bytes` will be kept in the attachment folder,
+    // derived from `wanted`. A file of that name already holding the same
+    // bytes (the same invoice imported before, or earlier in this import)
+    // is reused; otherwise the bytes are written under a temporary name
+    // until commitCopies().
+    std::optional<QString> stageCopy(const QString& wanted, const QByteArray& bytes) {
         const QString folder = attach::folder();
         if (!QDir().mkpath(folder)) return std::nullopt;
         for (int n = 1; n < 10000; ++n) {
             const QString name = copyNameCandidate(wanted, n);
+            if (const auto it = staged_.constFind(name); it != staged_.cend()) {
+                if (it->bytes == bytes) return name;
+                continue;
+            }
             const QString path = folder + name;
             const QFileInfo info(path);
-            if (!info.exists())
-                return writeSafely(path, bytes) ? std::optional<QString>(name) : std::nullopt;
-            if (info.isFile() && info.size() == bytes.size()) {
-                QFile existing(path);
-                if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes) return name;
+            if (info.exists()) {
+                if (info.isFile() && info.size() == bytes.size()) {
+                    QFile existing(path);
+                    if (existing.open(QIODevice::ReadOnly) && existing.readAll() == bytes)
+                        return name;
+                }
+                continue;
             }
+            QTemporaryFile file(folder + QStringLiteral(".importazione-XXXXXX"));
+            file.setAutoRemove(false);
+            if (!file.open()) return std::nullopt;
+            const bool written = file.write(bytes) == bytes.size() && file.flush();
+            file.close();
+            if (!written || file.error() != QFileDevice::NoError) {
+                QFile::remove(file.fileName());
+                return std::nullopt;
+            }
+            staged_.insert(name, Staged{file.fileName(), bytes});
+            return name;
         }
         return std::nullopt;
     }
 
-private:
-    // Written beside the target, synced, and only then given its name, so
-    // a failure leaves nothing half written under the name.
-    static bool writeSafely(const QString& path, const QByteArray& bytes) {
-        QSaveFile file(path);
-        if (!file.open(QIODevice::WriteOnly | QIODevice::Unbuffered)) return false;
-        if (file.write(bytes) != bytes.size() || ::fsync(file.handle()) != 0) {
-            file.cancelWriting();
-            return false;
+    // Makes the staged copies durable and gives them their names; the name
+    // of the first that could not take its name, or nothing when all did.
+    std::optional<QString> commitCopies() {
+        if (staged_.isEmpty()) return std::nullopt;
+        const QByteArray folder = QFile::encodeName(attach::folder());
+        const int dir = ::open(folder.constData(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+        if (dir < 0) return staged_.cbegin().key();
+        bool synced = ::syncfs(dir) == 0;
+        if (!synced) {
+            synced = true;
+            for (const Staged& s : std::as_const(staged_)) synced = synced && syncFile(s.temporary);
         }
-        return file.commit();
+        if (!synced) {
+            ::close(dir);
+            return staged_.cbegin().key();
+        }
+        for (auto it = staged_.begin(); it != staged_.end();) {
+            // Never over a file that appeared meanwhile.
+            if (!QFile::rename(it->temporary, attach::folder() + it.key())) {
+                ::close(dir);
+                return it.key();
+            }
+            it = staged_.erase(it);
+        }
+        const bool folderSynced = ::fsync(dir) == 0;
+        ::close(dir);
+        if (!folderSynced) return QString();
+        return std::nullopt;
     }
+
+    // Removes what was staged and never named.
+    void discardCopies() {
+        for (const Staged& s : std::as_const(staged_)) QFile::remove(s.temporary);
+        staged_.clear();
+    }
+
+private:
+    struct Staged {
+        QString temporary;
+        QByteArray bytes;
+    };
+
+    static bool syncFile(const QString& path) {
+        const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
+        if (fd < 0) return false;
+        const bool ok = ::fsync(fd) == 0;
+        ::close(fd);
+        return ok;
+    }
+
+    QMap<QString, Staged> staged_;
 };
 
 // ---- Building the preview ---------------------------------------------------
@@ -447,10 +514,11 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
         stored.insert(invoice.yearPath, std::move(*keys));
     }
 
-    int done = 0;
-    meter.at(0, 1000, 0, total);
-    for (PlannedInvoice& invoice : preview.plan->invoices) {
-        QList<qsizetype> todo;
+    // What each invoice still has to write: payments that reached their
+    // year file meanwhile are not written again.
+    QList<QList<qsizetype>> todo(preview.plan->invoices.size());
+    for (qsizetype i = 0; i < preview.plan->invoices.size(); ++i) {
+        const PlannedInvoice& invoice = preview.plan->invoices[i];
         for (qsizetype k = 0; k < invoice.rows.size(); ++k) {
             PreviewRow& row = preview.rows[invoice.rows[k]];
             if (row.state != RowState::New) continue;
@@ -461,33 +529,50 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
                 --total;
                 continue;
             }
-            todo << k;
+            todo[i] << k;
         }
-        if (todo.isEmpty()) continue;
+    }
+
+    // The copies first, for the whole import: a copy left without a record
+    // harms nothing, a record naming a missing copy would.
+    constexpr int kCopiesPart = 200;
+    QList<std::optional<QString>> invoiceCopies(todo.size()), pdfCopies(todo.size());
+    for (qsizetype i = 0; i < todo.size(); ++i) {
+        if (todo[i].isEmpty()) continue;
+        if (!meter.at(0, kCopiesPart, i, todo.size())) {
+            report.stop = ImportReport::Stop::Cancelled;
+            return finish();
+        }
+        const PlannedInvoice& invoice = preview.plan->invoices[i];
+        invoiceCopies[i] = writes.stageCopy(invoice.fileName, invoice.original);
+        if (!invoiceCopies[i]) {
+            stopOn(ImportReport::Stop::Copy, invoice.fileName);
+            return finish();
+        }
+        if (invoice.plan.pdf) {
+            pdfCopies[i] = writes.stageCopy(invoice.plan.pdf->name, invoice.plan.pdf->bytes);
+            if (!pdfCopies[i]) {
+                stopOn(ImportReport::Stop::Copy, invoice.plan.pdf->name);
+                return finish();
+            }
+        }
+    }
+    if (const auto failedCopy = writes.commitCopies()) {
+        stopOn(ImportReport::Stop::Copy, failedCopy->isEmpty() ? attach::folder() : *failedCopy);
+        return finish();
+    }
+
+    int done = 0;
+    meter.at(kCopiesPart, 1000, 0, total);
+    for (qsizetype i = 0; i < todo.size(); ++i) {
+        if (todo[i].isEmpty()) continue;
         // An invoice's payments are written together: the import stops
         // between invoices, never inside one.
         if (meter.stopped()) {
             report.stop = ImportReport::Stop::Cancelled;
             break;
         }
-
-        // The copies first: a copy left without a record harms nothing,
-        // a record naming a missing copy would.
-        const QString wantedCopy = invoice.fileName;
-        const auto invoiceCopy = writes.keepCopy(wantedCopy, invoice.original);
-        if (!invoiceCopy) {
-            stopOn(ImportReport::Stop::Copy, wantedCopy);
-            break;
-        }
-        std::optional<QString> pdfCopy;
-        if (invoice.plan.pdf) {
-            pdfCopy = writes.keepCopy(invoice.plan.pdf->name, invoice.plan.pdf->bytes);
-            if (!pdfCopy) {
-                stopOn(ImportReport::Stop::Copy, invoice.plan.pdf->name);
-                break;
-            }
-        }
-
+        PlannedInvoice& invoice = preview.plan->invoices[i];
         if (!registry->has(invoice.plan.counterpart)) {
             if (!writes.appendCard(invoice.plan.registryCard)) {
                 stopOn(ImportReport::Stop::Archive, clientiFilePath());
@@ -498,12 +583,12 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
         }
 
         bool failed = false;
-        for (qsizetype k : todo) {
+        for (qsizetype k : todo[i]) {
             card::CardTexts c = invoice.plan.payments[k].card;
-            c.file01 = *invoiceCopy;
+            c.file01 = *invoiceCopies[i];
             c.desc01 = wording::kInvoiceCopyDescription;
-            if (pdfCopy) {
-                c.file02 = *pdfCopy;
+            if (pdfCopies[i]) {
+                c.file02 = *pdfCopies[i];
                 c.desc02 = invoice.plan.pdf->description;
             }
             if (!writes.appendPayment(invoice.yearPath, card::encode(c))) {
@@ -515,7 +600,7 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
             ++perYear[preview.rows[invoice.rows[k]].year];
             preview.rows[invoice.rows[k]].state = RowState::Imported;
             report.importedRows << invoice.rows[k];
-            meter.at(0, 1000, ++done, total);
+            meter.at(kCopiesPart, 1000, ++done, total);
         }
         if (failed) break;
     }
