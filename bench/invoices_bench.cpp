@@ -35,7 +35,7 @@ struct Downloads {
         for (int i = 0; i < kInvoices; ++i) {
             // Fifty suppliers and fifty customers; one invoice in ten in
             // three instalments, one in twenty a credit note.
-            ei::BodySpec body = ei::simpleBody(
+            ei::BodyData body = ei::simpleBody(
                 QStringLiteral("%1/2024").arg(i + 1), QStringLiteral("%1.50").arg(100 + i),
                 QStringLiteral("2024-%1-28").arg(i % 12 + 1, 2, 10, QLatin1Char('0')));
             body.data = QStringLiteral("2024-%1-%2")
@@ -46,21 +46,21 @@ struct Downloads {
             body.descrizioni = {QStringLiteral("Articolo A"), QStringLiteral("Articolo B"),
                                 QStringLiteral("Trasporto")};
             if (i % 10 == 3) {
-                ei::PaymentSpec rate = body.terms[0].payments[0];
+                ei::PaymentData rate = body.terms[0].payments[0];
                 rate.importo = QStringLiteral("33.50");
                 body.terms[0].payments = {rate, rate, rate};
                 body.terms[0].payments[1].scadenza = QStringLiteral("2024-12-15");
                 body.terms[0].payments[2].scadenza = QStringLiteral("2025-01-15");
             }
             if (i % 20 == 7) body.tipo = QStringLiteral("TD04");
-            ei::InvoiceSpec spec = i % 2 ? ei::issued({body}) : ei::received({body});
-            ei::PartySpec& other = i % 2 ? spec.buyer : spec.seller;
+            ei::InvoiceData doc = i % 2 ? ei::issued({body}) : ei::received({body});
+            ei::PartyData& other = i % 2 ? doc.buyer : doc.seller;
             other.denominazione = QStringLiteral("Controparte %1 S.r.l.").arg(i % 50);
             other.vat =
                 QStringLiteral("%1").arg(10000000000LL + (i % 50) * 7, 11, 10, QLatin1Char('0'));
             entries.append(
                 {QStringLiteral("IT%1_%2.xml").arg(other.vat).arg(i, 5, 10, QLatin1Char('0')),
-                 ei::xml(spec)});
+                 ei::xml(doc)});
         }
         zip = dir.filePath(QStringLiteral("fatture.zip"));
         ei::writeZip(zip, entries);

@@ -107,31 +107,31 @@ protected:
 
 // ---- Invoices of the tests ------------------------------------------------------
 
-ei::BodySpec threeInstalments() {
-    ei::BodySpec b;
+ei::BodyData threeInstalments() {
+    ei::BodyData b;
     b.numero = QStringLiteral("FT-88");
     b.data = QStringLiteral("2024-02-10");
     b.totale = QStringLiteral("300.00");
-    ei::PaymentSpec r;
+    ei::PaymentData r;
     r.importo = QStringLiteral("100.00");
     r.modalita = QStringLiteral("MP12");
     for (const char* due : {"2024-03-31", "2024-04-30", "2024-05-31"}) {
         r.scadenza = QString::fromLatin1(due);
-        b.terms.append(ei::TermsSpec{QStringLiteral("TP01"), {r}});
+        b.terms.append(ei::TermsData{QStringLiteral("TP01"), {r}});
     }
     return b;
 }
 
-ei::BodySpec creditNote() {
-    ei::BodySpec b = ei::simpleBody(QStringLiteral("NC-3"), QStringLiteral("40.00"),
+ei::BodyData creditNote() {
+    ei::BodyData b = ei::simpleBody(QStringLiteral("NC-3"), QStringLiteral("40.00"),
                                     QStringLiteral("2024-02-29"));
     b.tipo = QStringLiteral("TD04");
     b.data = QStringLiteral("2024-02-20");
     return b;
 }
 
-ei::BodySpec withPdf() {
-    ei::BodySpec b = ei::simpleBody(QStringLiteral("2023/77"), QStringLiteral("610.00"),
+ei::BodyData withPdf() {
+    ei::BodyData b = ei::simpleBody(QStringLiteral("2023/77"), QStringLiteral("610.00"),
                                     QStringLiteral("2024-01-31"));
     b.data = QStringLiteral("2023-12-29");
     b.causali = {QStringLiteral("Canone assistenza dicembre")};
@@ -163,9 +163,9 @@ TEST_F(Import, PreviewWritesNothingInTheProgramFolder) {
 }
 
 TEST_F(Import, PreviewShowsOneRowPerPaymentWithItsMarks) {
-    ei::BodySpec noTerms = ei::simpleBody(QStringLiteral("9"), QStringLiteral("122.00"), QString());
+    ei::BodyData noTerms = ei::simpleBody(QStringLiteral("9"), QStringLiteral("122.00"), QString());
     noTerms.terms.clear();
-    ei::BodySpec computed =
+    ei::BodyData computed =
         ei::simpleBody(QStringLiteral("10"), QStringLiteral("50.00"), QString());
     computed.terms[0].payments[0].dataRiferimento = QStringLiteral("2024-03-31");
     computed.terms[0].payments[0].giorni = QStringLiteral("30");
@@ -443,8 +443,8 @@ TEST_F(Import, BadFilesAreRowsWithTheirReasonAndEveryOtherFileImports) {
     ASSERT_TRUE(ei::declareSize(bomb, 400u * 1024 * 1024));
     const QString corrupt =
         put(QStringLiteral("rotto.zip"), QByteArray("PK\x03\x04 non un archivio"));
-    auto spoiled = [](void (*spoil)(ei::BodySpec&)) {
-        ei::BodySpec b = ei::simpleBody(QStringLiteral("5"), QStringLiteral("10.00"),
+    auto spoiled = [](void (*spoil)(ei::BodyData&)) {
+        ei::BodyData b = ei::simpleBody(QStringLiteral("5"), QStringLiteral("10.00"),
                                         QStringLiteral("2024-04-30"));
         spoil(b);
         return ei::xml(ei::received({b}));
@@ -461,18 +461,18 @@ TEST_F(Import, BadFilesAreRowsWithTheirReasonAndEveryOtherFileImports) {
         {QStringLiteral("ricevuta.xml"),
          QByteArray("<?xml version=\"1.0\"?><ns:RicevutaConsegna xmlns:ns=\"x\"/>"),
          wording::otherKind(QStringLiteral("RicevutaConsegna"))},
-        {QStringLiteral("senza-numero.xml"), spoiled([](ei::BodySpec& b) { b.numero.clear(); }),
+        {QStringLiteral("senza-numero.xml"), spoiled([](ei::BodyData& b) { b.numero.clear(); }),
          wording::missingNumber()},
-        {QStringLiteral("senza-data.xml"), spoiled([](ei::BodySpec& b) { b.data.clear(); }),
+        {QStringLiteral("senza-data.xml"), spoiled([](ei::BodyData& b) { b.data.clear(); }),
          wording::missingDate()},
         {QStringLiteral("senza-importo.xml"),
-         spoiled([](ei::BodySpec& b) { b.terms[0].payments[0].importo.clear(); }),
+         spoiled([](ei::BodyData& b) { b.terms[0].payments[0].importo.clear(); }),
          wording::missingPaymentAmount(1, 1)},
         {QStringLiteral("importo-lettere.xml"),
-         spoiled([](ei::BodySpec& b) { b.terms[0].payments[0].importo = QStringLiteral("dieci"); }),
+         spoiled([](ei::BodyData& b) { b.terms[0].payments[0].importo = QStringLiteral("dieci"); }),
          wording::amountNotNumber(QStringLiteral("dieci"))},
         {QStringLiteral("data-impossibile.xml"),
-         spoiled([](ei::BodySpec& b) { b.data = QStringLiteral("2024-02-30"); }),
+         spoiled([](ei::BodyData& b) { b.data = QStringLiteral("2024-02-30"); }),
          wording::impossibleDate(QStringLiteral("della fattura"), QStringLiteral("2024-02-30"))},
         {QStringLiteral("falsa.xml.p7m"), QByteArray("MIIfalso"), wording::notSigned()},
         {QStringLiteral("enorme.xml"), big, wording::tooLarge(ReadLimits{}.maxDocumentBytes)},
@@ -507,7 +507,7 @@ TEST_F(Import, BadFilesAreRowsWithTheirReasonAndEveryOtherFileImports) {
 }
 
 TEST_F(Import, AnInvoiceOfSomeoneElseIsNotImportedAndItsRowSaysWhy) {
-    ei::InvoiceSpec foreign = ei::issued({creditNote()});
+    ei::InvoiceData foreign = ei::issued({creditNote()});
     foreign.seller = ei::supplier();
     Preview p = preview({put(QStringLiteral("altrui.xml"), ei::xml(foreign))});
     ASSERT_EQ(p.rows.size(), 1);
@@ -523,10 +523,10 @@ TEST_F(Import, AnInvoiceOfSomeoneElseIsNotImportedAndItsRowSaysWhy) {
 
 // Three invoices in order: 2023, 2024 in two instalments, 2023 again.
 TEST_F(Import, AYearFileThatCannotBeWrittenStopsTheImportWithAnExactAccount) {
-    ei::BodySpec early = withPdf();
-    ei::BodySpec twoRates = threeInstalments();
+    ei::BodyData early = withPdf();
+    ei::BodyData twoRates = threeInstalments();
     twoRates.terms.removeLast();
-    ei::BodySpec late = ei::simpleBody(QStringLiteral("2023/80"), QStringLiteral("5.00"),
+    ei::BodyData late = ei::simpleBody(QStringLiteral("2023/80"), QStringLiteral("5.00"),
                                        QStringLiteral("2024-02-01"));
     late.data = QStringLiteral("2023-12-30");
     const QStringList paths{put(QStringLiteral("a.xml"), ei::xml(ei::received({early}))),
@@ -632,7 +632,7 @@ TEST_F(Import, AYearFileThatCannotBeOpenedMakesItsRowsNotImportableWithoutCreati
 TEST_F(Import, ProgressRunsToTheEndAndCancellingStopsBetweenInvoices) {
     QList<QPair<QString, QByteArray>> entries;
     for (int i = 0; i < 20; ++i) {
-        ei::BodySpec b = ei::simpleBody(QStringLiteral("P%1").arg(i), QStringLiteral("10.00"),
+        ei::BodyData b = ei::simpleBody(QStringLiteral("P%1").arg(i), QStringLiteral("10.00"),
                                         QStringLiteral("2024-06-30"));
         entries.append({QStringLiteral("f%1.xml").arg(i), ei::xml(ei::issued({b}))});
     }

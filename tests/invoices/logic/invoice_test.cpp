@@ -34,12 +34,12 @@ class Encodings : public ::testing::TestWithParam<EncodingCase> {};
 
 TEST_P(Encodings, ReadTheSameInvoice) {
     const auto& c = GetParam();
-    ei::InvoiceSpec spec = ei::received({ei::simpleBody(
+    ei::InvoiceData doc = ei::received({ei::simpleBody(
         QStringLiteral("7/A"), QStringLiteral("122.00"), QStringLiteral("2024-04-30"))});
-    spec.prefix = QString::fromLatin1(c.prefix);
-    spec.seller.denominazione = QStringLiteral("Caff\u00E8 Perch\u00E9 S.r.l.");
-    spec.bodies[0].causali = {QStringLiteral("Forniture di caff\u00E8")};
-    const Invoice invoice = invoiceOf(ei::xml(spec, c.encoding, c.bom));
+    doc.prefix = QString::fromLatin1(c.prefix);
+    doc.seller.denominazione = QStringLiteral("Caff\u00E8 Perch\u00E9 S.r.l.");
+    doc.bodies[0].causali = {QStringLiteral("Forniture di caff\u00E8")};
+    const Invoice invoice = invoiceOf(ei::xml(doc, c.encoding, c.bom));
     EXPECT_EQ(invoice.versione, QStringLiteral("FPR12"));
     EXPECT_EQ(invoice.seller.denominazione, QStringLiteral("Caff\u00E8 Perch\u00E9 S.r.l."));
     ASSERT_EQ(invoice.bodies.size(), 1);
@@ -59,30 +59,30 @@ INSTANTIATE_TEST_SUITE_P(Table, Encodings,
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(ReadInvoice, TakesPartiesBodiesTermsAndAttachments) {
-    ei::InvoiceSpec spec = ei::received({});
-    spec.seller.nome = QStringLiteral("Mario");
-    spec.seller.cognome = QStringLiteral("Rossi");
-    spec.seller.denominazione.clear();
-    spec.seller.fiscalCode = QStringLiteral("rssmra80a01h501u");
-    ei::BodySpec first = ei::simpleBody(QStringLiteral("10"), QStringLiteral("300.00"), QString());
+    ei::InvoiceData doc = ei::received({});
+    doc.seller.nome = QStringLiteral("Mario");
+    doc.seller.cognome = QStringLiteral("Rossi");
+    doc.seller.denominazione.clear();
+    doc.seller.fiscalCode = QStringLiteral("rssmra80a01h501u");
+    ei::BodyData first = ei::simpleBody(QStringLiteral("10"), QStringLiteral("300.00"), QString());
     first.tipo = QStringLiteral("TD06");
     first.causali = {QStringLiteral("Prima riga"), QStringLiteral("Seconda riga")};
     first.descrizioni = {QStringLiteral("Parere"), QStringLiteral("Trasferta")};
     first.riepilogo = {{QStringLiteral("200.00"), QStringLiteral("44.00")},
                        {QStringLiteral("50.00"), QStringLiteral("0.00")}};
-    ei::PaymentSpec rata;
+    ei::PaymentData rata;
     rata.importo = QStringLiteral("150.00");
     rata.dataRiferimento = QStringLiteral("2024-03-15");
     rata.giorni = QStringLiteral("30");
-    first.terms = {ei::TermsSpec{QStringLiteral("TP01"), {rata, rata}},
-                   ei::TermsSpec{QStringLiteral("TP03"), {rata}}};
+    first.terms = {ei::TermsData{QStringLiteral("TP01"), {rata, rata}},
+                   ei::TermsData{QStringLiteral("TP03"), {rata}}};
     first.attachments = {{QStringLiteral("copia.pdf"), QStringLiteral("PDF"),
                           QStringLiteral("Copia"), QByteArray("%PDF-1.4 prova")}};
-    ei::BodySpec second =
+    ei::BodyData second =
         ei::simpleBody(QStringLiteral("11"), QStringLiteral("50.00"), QStringLiteral("2024-05-01"));
-    spec.bodies = {first, second};
+    doc.bodies = {first, second};
 
-    const Invoice invoice = invoiceOf(ei::xml(spec));
+    const Invoice invoice = invoiceOf(ei::xml(doc));
     EXPECT_EQ(invoice.seller.name(), QStringLiteral("Rossi Mario"));
     EXPECT_EQ(invoice.seller.fiscalCode, QStringLiteral("RSSMRA80A01H501U"));
     EXPECT_EQ(invoice.seller.vatId(), QStringLiteral("IT") + ei::kSupplierVat);

@@ -20,38 +20,38 @@ namespace ei = test::einvoice;
 
 const OfficeIdentity kOffice{ei::kOfficeVat, QString()};
 
-Invoice parsed(const ei::InvoiceSpec& spec) {
-    auto read = readInvoice(ei::xml(spec));
+Invoice parsed(const ei::InvoiceData& doc) {
+    auto read = readInvoice(ei::xml(doc));
     EXPECT_TRUE(std::holds_alternative<Invoice>(read));
     return std::holds_alternative<Invoice>(read) ? std::get<Invoice>(read) : Invoice{};
 }
 
-std::variant<InvoicePlan, QString> plan(const ei::InvoiceSpec& spec,
+std::variant<InvoicePlan, QString> plan(const ei::InvoiceData& doc,
                                         const OfficeIdentity& office = kOffice,
                                         qsizetype body = 0) {
-    return planInvoice(parsed(spec), body, office, QStringLiteral("5"),
+    return planInvoice(parsed(doc), body, office, QStringLiteral("5"),
                        QStringLiteral("IT01_a.xml"));
 }
 
-InvoicePlan planned(const ei::InvoiceSpec& spec, const OfficeIdentity& office = kOffice) {
-    auto p = plan(spec, office);
+InvoicePlan planned(const ei::InvoiceData& doc, const OfficeIdentity& office = kOffice) {
+    auto p = plan(doc, office);
     if (auto* reason = std::get_if<QString>(&p)) ADD_FAILURE() << reason->toStdString();
     return std::holds_alternative<InvoicePlan>(p) ? std::get<InvoicePlan>(p) : InvoicePlan{};
 }
 
-QString reasonOf(const ei::InvoiceSpec& spec, const OfficeIdentity& office = kOffice) {
-    auto p = plan(spec, office);
+QString reasonOf(const ei::InvoiceData& doc, const OfficeIdentity& office = kOffice) {
+    auto p = plan(doc, office);
     return std::holds_alternative<QString>(p) ? std::get<QString>(p)
                                               : QStringLiteral("<importabile>");
 }
 
-ei::BodySpec oneBody() {
+ei::BodyData oneBody() {
     return ei::simpleBody(QStringLiteral("12/A"), QStringLiteral("1234.50"),
                           QStringLiteral("2024-04-30"));
 }
 
 TEST(PlanInvoice, ReceivedInvoiceIsAnOutgoingPaymentToTheSupplier) {
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.causali = {QStringLiteral("Materiale d'ufficio"), QStringLiteral("marzo")};
     const InvoicePlan p = planned(ei::received({b}));
     EXPECT_FALSE(p.issued);
@@ -92,7 +92,7 @@ TEST(PlanInvoice, ReceivedInvoiceIsAnOutgoingPaymentToTheSupplier) {
 }
 
 TEST(PlanInvoice, IssuedInvoiceIsAnIncomingPaymentFromTheCustomer) {
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.causali.clear();
     const InvoicePlan p = planned(ei::issued({b}));
     EXPECT_TRUE(p.issued);
@@ -127,7 +127,7 @@ class Directions : public ::testing::TestWithParam<DirectionCase> {};
 
 TEST_P(Directions, FollowTheMoney) {
     const auto& d = GetParam();
-    ei::BodySpec b = ei::simpleBody(QStringLiteral("5"), QString::fromLatin1(d.amount),
+    ei::BodyData b = ei::simpleBody(QStringLiteral("5"), QString::fromLatin1(d.amount),
                                     QStringLiteral("2024-04-30"));
     b.tipo = QString::fromLatin1(d.tipo);
     const InvoicePlan p = planned(d.issued ? ei::issued({b}) : ei::received({b}));
@@ -167,8 +167,8 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& p) { return std::string(p.param.name); });
 
 TEST(PlanInvoice, InstalmentsAcrossSeveralTermsAreNumbered) {
-    ei::BodySpec b = oneBody();
-    ei::PaymentSpec r1, r2, r3;
+    ei::BodyData b = oneBody();
+    ei::PaymentData r1, r2, r3;
     r1.importo = QStringLiteral("100.00");
     r1.scadenza = QStringLiteral("2024-04-30");
     r2.importo = QStringLiteral("100.00");
@@ -177,8 +177,8 @@ TEST(PlanInvoice, InstalmentsAcrossSeveralTermsAreNumbered) {
     r3.importo = QStringLiteral("22.00");
     r3.scadenza = QStringLiteral("2024-06-30");
     r3.modalita = QStringLiteral("MP01");
-    b.terms = {ei::TermsSpec{QStringLiteral("TP01"), {r1, r2}},
-               ei::TermsSpec{QStringLiteral("TP01"), {r3}}};
+    b.terms = {ei::TermsData{QStringLiteral("TP01"), {r1, r2}},
+               ei::TermsData{QStringLiteral("TP01"), {r3}}};
     const InvoicePlan p = planned(ei::received({b}));
     ASSERT_EQ(p.payments.size(), 3);
     const QStringList causali{QStringLiteral("Fattura n. 12/A del 15/03/2024, rata 1 di 3"),
@@ -214,7 +214,7 @@ class DueDates : public ::testing::TestWithParam<DueCase> {};
 
 TEST_P(DueDates, ComeFromTheTerms) {
     const auto& d = GetParam();
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.terms[0].payments[0].scadenza = QString::fromLatin1(d.scadenza);
     b.terms[0].payments[0].dataRiferimento = QString::fromLatin1(d.riferimento);
     b.terms[0].payments[0].giorni = QString::fromLatin1(d.giorni);
@@ -247,7 +247,7 @@ class Amounts : public ::testing::TestWithParam<AmountCase> {};
 
 TEST_P(Amounts, BecomeAmountTexts) {
     const auto& a = GetParam();
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.terms[0].payments[0].importo = QString::fromLatin1(a.text);
     const InvoicePlan p = planned(ei::received({b}));
     ASSERT_EQ(p.payments.size(), 1);
@@ -264,7 +264,7 @@ INSTANTIATE_TEST_SUITE_P(Table, Amounts,
                          [](const auto& p) { return std::string(p.param.name); });
 
 TEST(PlanInvoice, WithoutTermsOnePaymentOfTheTotalOrOfTheSummary) {
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.terms.clear();
     b.totale = QStringLiteral("244.00");
     InvoicePlan p = planned(ei::received({b}));
@@ -300,39 +300,39 @@ TEST(PlanInvoice, SeveralBodiesArePlannedOneByOne) {
 // What stops an invoice, with the reason its row shows.
 struct RefusalCase {
     const char* name;
-    void (*spoil)(ei::InvoiceSpec& spec);
+    void (*spoil)(ei::InvoiceData& doc);
     QString (*reason)();
 };
 
 class Refusals : public ::testing::TestWithParam<RefusalCase> {};
 
 TEST_P(Refusals, GiveTheirReason) {
-    ei::InvoiceSpec spec = ei::received({oneBody()});
-    GetParam().spoil(spec);
-    EXPECT_EQ(reasonOf(spec), GetParam().reason());
+    ei::InvoiceData doc = ei::received({oneBody()});
+    GetParam().spoil(doc);
+    EXPECT_EQ(reasonOf(doc), GetParam().reason());
 }
 
 INSTANTIATE_TEST_SUITE_P(
     Table, Refusals,
     ::testing::Values(
-        RefusalCase{"NoNumber", [](ei::InvoiceSpec& s) { s.bodies[0].numero.clear(); },
+        RefusalCase{"NoNumber", [](ei::InvoiceData& s) { s.bodies[0].numero.clear(); },
                     &wording::missingNumber},
-        RefusalCase{"NoDate", [](ei::InvoiceSpec& s) { s.bodies[0].data.clear(); },
+        RefusalCase{"NoDate", [](ei::InvoiceData& s) { s.bodies[0].data.clear(); },
                     &wording::missingDate},
         RefusalCase{"ImpossibleDate",
-                    [](ei::InvoiceSpec& s) { s.bodies[0].data = QStringLiteral("2023-02-29"); },
+                    [](ei::InvoiceData& s) { s.bodies[0].data = QStringLiteral("2023-02-29"); },
                     [] {
                         return wording::impossibleDate(QStringLiteral("della fattura"),
                                                        QStringLiteral("2023-02-29"));
                     }},
         RefusalCase{"ItalianDate",
-                    [](ei::InvoiceSpec& s) { s.bodies[0].data = QStringLiteral("15/03/2024"); },
+                    [](ei::InvoiceData& s) { s.bodies[0].data = QStringLiteral("15/03/2024"); },
                     [] {
                         return wording::impossibleDate(QStringLiteral("della fattura"),
                                                        QStringLiteral("15/03/2024"));
                     }},
         RefusalCase{"ImpossibleDueDate",
-                    [](ei::InvoiceSpec& s) {
+                    [](ei::InvoiceData& s) {
                         s.bodies[0].terms[0].payments[0].scadenza = QStringLiteral("2024-04-31");
                     },
                     [] {
@@ -340,51 +340,51 @@ INSTANTIATE_TEST_SUITE_P(
                                                        QStringLiteral("2024-04-31"));
                     }},
         RefusalCase{"NoPaymentAmount",
-                    [](ei::InvoiceSpec& s) { s.bodies[0].terms[0].payments[0].importo.clear(); },
+                    [](ei::InvoiceData& s) { s.bodies[0].terms[0].payments[0].importo.clear(); },
                     [] { return wording::missingPaymentAmount(1, 1); }},
         RefusalCase{"NoAmountOfTheSecondInstalment",
-                    [](ei::InvoiceSpec& s) {
-                        ei::PaymentSpec second = s.bodies[0].terms[0].payments[0];
+                    [](ei::InvoiceData& s) {
+                        ei::PaymentData second = s.bodies[0].terms[0].payments[0];
                         second.importo.clear();
                         s.bodies[0].terms[0].payments << second;
                     },
                     [] { return wording::missingPaymentAmount(2, 2); }},
         RefusalCase{"AmountNotANumber",
-                    [](ei::InvoiceSpec& s) {
+                    [](ei::InvoiceData& s) {
                         s.bodies[0].terms[0].payments[0].importo = QStringLiteral("1.234,50");
                     },
                     [] { return wording::amountNotNumber(QStringLiteral("1.234,50")); }},
         RefusalCase{"AmountWithLetters",
-                    [](ei::InvoiceSpec& s) {
+                    [](ei::InvoiceData& s) {
                         s.bodies[0].terms[0].payments[0].importo = QStringLiteral("12.50 EUR");
                     },
                     [] { return wording::amountNotNumber(QStringLiteral("12.50 EUR")); }},
         RefusalCase{"DaysNotANumber",
-                    [](ei::InvoiceSpec& s) {
+                    [](ei::InvoiceData& s) {
                         s.bodies[0].terms[0].payments[0].scadenza.clear();
                         s.bodies[0].terms[0].payments[0].giorni = QStringLiteral("trenta");
                     },
                     [] { return wording::daysNotNumber(QStringLiteral("trenta")); }},
         RefusalCase{"NothingToPay",
-                    [](ei::InvoiceSpec& s) {
+                    [](ei::InvoiceData& s) {
                         s.bodies[0].terms.clear();
                         s.bodies[0].totale.clear();
                         s.bodies[0].riepilogo.clear();
                     },
                     &wording::noAmountAtAll},
         RefusalCase{"Dollars",
-                    [](ei::InvoiceSpec& s) { s.bodies[0].divisa = QStringLiteral("USD"); },
+                    [](ei::InvoiceData& s) { s.bodies[0].divisa = QStringLiteral("USD"); },
                     [] { return wording::foreignCurrency(QStringLiteral("USD")); }},
         RefusalCase{"ReverseChargeIntegration",
-                    [](ei::InvoiceSpec& s) { s.bodies[0].tipo = QStringLiteral("TD17"); },
+                    [](ei::InvoiceData& s) { s.bodies[0].tipo = QStringLiteral("TD17"); },
                     [] { return wording::vatOnlyDocument(QStringLiteral("TD17")); }},
-        RefusalCase{"OfficeNeitherParty", [](ei::InvoiceSpec& s) { s.buyer = ei::customer(); },
+        RefusalCase{"OfficeNeitherParty", [](ei::InvoiceData& s) { s.buyer = ei::customer(); },
                     &wording::officeNeitherParty},
-        RefusalCase{"OfficeBothParties", [](ei::InvoiceSpec& s) { s.seller = ei::office(); },
+        RefusalCase{"OfficeBothParties", [](ei::InvoiceData& s) { s.seller = ei::office(); },
                     &wording::officeBothParties},
         RefusalCase{
             "NoNames",
-            [](ei::InvoiceSpec& s) {
+            [](ei::InvoiceData& s) {
                 s.seller.denominazione.clear();
                 s.seller.vat.clear();
                 s.seller.fiscalCode.clear();
@@ -400,13 +400,13 @@ INSTANTIATE_TEST_SUITE_P(
 TEST(PlanInvoice, OfficeIsFoundByVatNumberOrFiscalCode) {
     QString code = QStringLiteral("VRDLGU70A41F205");
     code += *checks::fiscalCodeCheckCharacter(code);
-    ei::InvoiceSpec spec = ei::issued({oneBody()});
-    spec.seller.vat.clear();
-    spec.seller.fiscalCode = code;
-    EXPECT_TRUE(planned(spec, OfficeIdentity{QString(), code}).issued);
-    EXPECT_EQ(reasonOf(spec, kOffice), wording::officeNeitherParty());
+    ei::InvoiceData doc = ei::issued({oneBody()});
+    doc.seller.vat.clear();
+    doc.seller.fiscalCode = code;
+    EXPECT_TRUE(planned(doc, OfficeIdentity{QString(), code}).issued);
+    EXPECT_EQ(reasonOf(doc, kOffice), wording::officeNeitherParty());
     // A company's fiscal code is its number: found by the VAT field too.
-    ei::InvoiceSpec company = ei::received({oneBody()});
+    ei::InvoiceData company = ei::received({oneBody()});
     company.buyer.vat.clear();
     EXPECT_FALSE(planned(company, kOffice).issued);
     EXPECT_FALSE(planned(company, OfficeIdentity{QString(), ei::kOfficeVat}).issued);
@@ -415,11 +415,11 @@ TEST(PlanInvoice, OfficeIsFoundByVatNumberOrFiscalCode) {
 }
 
 TEST(PlanInvoice, ForeignSupplierIsKnownByItsVatIdInTheNotes) {
-    ei::InvoiceSpec spec = ei::received({oneBody()});
-    spec.seller.country = QStringLiteral("DE");
-    spec.seller.vat = QStringLiteral("123456789");
-    spec.seller.nazione = QStringLiteral("DE");
-    const InvoicePlan p = planned(spec);
+    ei::InvoiceData doc = ei::received({oneBody()});
+    doc.seller.country = QStringLiteral("DE");
+    doc.seller.vat = QStringLiteral("123456789");
+    doc.seller.nazione = QStringLiteral("DE");
+    const InvoicePlan p = planned(doc);
     EXPECT_EQ(p.registryCard.partitaIva, QString());
     EXPECT_EQ(p.registryCard.note, QStringLiteral("Partita IVA DE123456789"));
     EXPECT_EQ(p.payments[0].card.note, QStringLiteral("Partita IVA DE123456789 - File IT01_a.xml"));
@@ -431,7 +431,7 @@ TEST(PlanInvoice, ForeignSupplierIsKnownByItsVatIdInTheNotes) {
 }
 
 TEST(PlanInvoice, CarriedPdfIsTakenForTheSecondSlot) {
-    ei::BodySpec b = oneBody();
+    ei::BodyData b = oneBody();
     b.attachments = {
         {QStringLiteral("dettaglio.txt"), QStringLiteral("TXT"), QString(), QByteArray("testo")},
         {QStringLiteral("Fattura_12A"), QStringLiteral("PDF"), QString(),

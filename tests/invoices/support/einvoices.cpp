@@ -13,16 +13,16 @@
 
 namespace vt::test::einvoice {
 
-PartySpec office() {
-    PartySpec p;
+PartyData office() {
+    PartyData p;
     p.vat = kOfficeVat;
     p.fiscalCode = kOfficeVat;
     p.denominazione = QStringLiteral("Studio Verdi S.r.l.");
     return p;
 }
 
-PartySpec supplier() {
-    PartySpec p;
+PartyData supplier() {
+    PartyData p;
     p.vat = kSupplierVat;
     p.denominazione = QStringLiteral("Forniture Bianchi S.p.A.");
     p.indirizzo = QStringLiteral("Corso Italia");
@@ -35,8 +35,8 @@ PartySpec supplier() {
     return p;
 }
 
-PartySpec customer() {
-    PartySpec p;
+PartyData customer() {
+    PartyData p;
     p.vat = kCustomerVat;
     p.fiscalCode = kCustomerVat;
     p.denominazione = QStringLiteral("Rossi Costruzioni S.n.c.");
@@ -49,23 +49,23 @@ PartySpec customer() {
     return p;
 }
 
-BodySpec simpleBody(const QString& numero, const QString& amount, const QString& due) {
-    BodySpec b;
+BodyData simpleBody(const QString& numero, const QString& amount, const QString& due) {
+    BodyData b;
     b.numero = numero;
     b.totale = amount;
-    PaymentSpec p;
+    PaymentData p;
     p.importo = amount;
     p.scadenza = due;
     p.iban = QStringLiteral("IT60X0542811101000000123456");
     p.istituto = QStringLiteral("Banca Esempio");
-    b.terms = {TermsSpec{QStringLiteral("TP02"), {p}}};
+    b.terms = {TermsData{QStringLiteral("TP02"), {p}}};
     return b;
 }
 
-InvoiceSpec received(const QList<BodySpec>& bodies) {
+InvoiceData received(const QList<BodyData>& bodies) {
     return {QStringLiteral("p"), supplier(), office(), bodies};
 }
-InvoiceSpec issued(const QList<BodySpec>& bodies) {
+InvoiceData issued(const QList<BodyData>& bodies) {
     return {QStringLiteral("p"), office(), customer(), bodies};
 }
 
@@ -75,7 +75,7 @@ void text(QXmlStreamWriter& w, const char* name, const QString& value) {
     if (!value.isEmpty()) w.writeTextElement(QString::fromLatin1(name), value);
 }
 
-void party(QXmlStreamWriter& w, const char* role, const PartySpec& p) {
+void party(QXmlStreamWriter& w, const char* role, const PartyData& p) {
     w.writeStartElement(QString::fromLatin1(role));
     w.writeStartElement(QStringLiteral("DatiAnagrafici"));
     if (!p.vat.isEmpty()) {
@@ -108,7 +108,7 @@ void party(QXmlStreamWriter& w, const char* role, const PartySpec& p) {
     w.writeEndElement();
 }
 
-void body(QXmlStreamWriter& w, const BodySpec& b) {
+void body(QXmlStreamWriter& w, const BodyData& b) {
     w.writeStartElement(QStringLiteral("FatturaElettronicaBody"));
     w.writeStartElement(QStringLiteral("DatiGenerali"));
     w.writeStartElement(QStringLiteral("DatiGeneraliDocumento"));
@@ -139,10 +139,10 @@ void body(QXmlStreamWriter& w, const BodySpec& b) {
         w.writeEndElement();
     }
     w.writeEndElement();
-    for (const TermsSpec& t : b.terms) {
+    for (const TermsData& t : b.terms) {
         w.writeStartElement(QStringLiteral("DatiPagamento"));
         text(w, "CondizioniPagamento", t.condizioni);
-        for (const PaymentSpec& p : t.payments) {
+        for (const PaymentData& p : t.payments) {
             w.writeStartElement(QStringLiteral("DettaglioPagamento"));
             text(w, "ModalitaPagamento", p.modalita);
             text(w, "DataRiferimentoTerminiPagamento", p.dataRiferimento);
@@ -155,7 +155,7 @@ void body(QXmlStreamWriter& w, const BodySpec& b) {
         }
         w.writeEndElement();
     }
-    for (const AttachmentSpec& a : b.attachments) {
+    for (const AttachmentData& a : b.attachments) {
         w.writeStartElement(QStringLiteral("Allegati"));
         text(w, "NomeAttachment", a.nome);
         text(w, "FormatoAttachment", a.formato);
@@ -173,14 +173,14 @@ void body(QXmlStreamWriter& w, const BodySpec& b) {
 
 }  // namespace
 
-QByteArray xml(const InvoiceSpec& spec, const QByteArray& encoding, bool bom) {
+QByteArray xml(const InvoiceData& doc, const QByteArray& encoding, bool bom) {
     const QString ns =
         QStringLiteral("http://ivaservizi.agenziaentrate.gov.it/docs/xsd/fatture/v1.2");
     QString out;
     QXmlStreamWriter w(&out);
     w.setAutoFormatting(true);
-    if (!spec.prefix.isEmpty()) {
-        w.writeNamespace(ns, spec.prefix);
+    if (!doc.prefix.isEmpty()) {
+        w.writeNamespace(ns, doc.prefix);
         w.writeStartElement(ns, QStringLiteral("FatturaElettronica"));
     } else {
         w.writeDefaultNamespace(ns);
@@ -193,10 +193,10 @@ QByteArray xml(const InvoiceSpec& spec, const QByteArray& encoding, bool bom) {
     text(w, "FormatoTrasmissione", QStringLiteral("FPR12"));
     text(w, "CodiceDestinatario", QStringLiteral("0000000"));
     w.writeEndElement();
-    party(w, "CedentePrestatore", spec.seller);
-    party(w, "CessionarioCommittente", spec.buyer);
+    party(w, "CedentePrestatore", doc.seller);
+    party(w, "CessionarioCommittente", doc.buyer);
     w.writeEndElement();
-    for (const BodySpec& b : spec.bodies) body(w, b);
+    for (const BodyData& b : doc.bodies) body(w, b);
     w.writeEndElement();
 
     const QString document = QStringLiteral("<?xml version=\"1.0\" encoding=\"%1\"?>\n")

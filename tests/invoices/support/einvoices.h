@@ -12,7 +12,7 @@
 // zip archives. An empty text leaves its element out.
 namespace vt::test::einvoice {
 
-struct PartySpec {
+struct PartyData {
     QString country = QStringLiteral("IT");
     QString vat;
     QString fiscalCode;
@@ -24,24 +24,24 @@ struct PartySpec {
     QString telefono, email;
 };
 
-struct PaymentSpec {
+struct PaymentData {
     QString modalita = QStringLiteral("MP05");
     QString dataRiferimento, giorni, scadenza;
     QString importo;
     QString istituto, iban;
 };
 
-struct TermsSpec {
+struct TermsData {
     QString condizioni = QStringLiteral("TP02");
-    QList<PaymentSpec> payments;
+    QList<PaymentData> payments;
 };
 
-struct AttachmentSpec {
+struct AttachmentData {
     QString nome, formato, descrizione;
     QByteArray bytes;
 };
 
-struct BodySpec {
+struct BodyData {
     QString tipo = QStringLiteral("TD01");
     QString divisa = QStringLiteral("EUR");
     QString data = QStringLiteral("2024-03-15");
@@ -50,34 +50,34 @@ struct BodySpec {
     QStringList causali;
     QStringList descrizioni{QStringLiteral("Consulenza")};
     QList<QPair<QString, QString>> riepilogo{{QStringLiteral("100.00"), QStringLiteral("22.00")}};
-    QList<TermsSpec> terms;
-    QList<AttachmentSpec> attachments;
+    QList<TermsData> terms;
+    QList<AttachmentData> attachments;
 };
 
-struct InvoiceSpec {
+struct InvoiceData {
     QString prefix = QStringLiteral("p");  // namespace prefix of the root; empty for none
-    PartySpec seller, buyer;
-    QList<BodySpec> bodies;
+    PartyData seller, buyer;
+    QList<BodyData> bodies;
 };
 
 // The office of the tests and two counterparts, with valid codes.
 inline const QString kOfficeVat = QStringLiteral("01234567897");
 inline const QString kSupplierVat = QStringLiteral("12345678903");
 inline const QString kCustomerVat = QStringLiteral("11111111115");
-PartySpec office();
-PartySpec supplier();
-PartySpec customer();
+PartyData office();
+PartyData supplier();
+PartyData customer();
 
 // A body with one payment of `amount` due on `due`.
-BodySpec simpleBody(const QString& numero, const QString& amount, const QString& due);
+BodyData simpleBody(const QString& numero, const QString& amount, const QString& due);
 // An invoice the office received from the supplier, or issued to the customer.
-InvoiceSpec received(const QList<BodySpec>& bodies);
-InvoiceSpec issued(const QList<BodySpec>& bodies);
+InvoiceData received(const QList<BodyData>& bodies);
+InvoiceData issued(const QList<BodyData>& bodies);
 
 // The XML text in the given encoding ("UTF-8", "ISO-8859-1",
 // "windows-1252", "UTF-16"), declared as such, with an optional
 // byte-order mark.
-QByteArray xml(const InvoiceSpec& spec, const QByteArray& encoding = "UTF-8", bool bom = false);
+QByteArray xml(const InvoiceData& doc, const QByteArray& encoding = "UTF-8", bool bom = false);
 
 // A CMS SignedData envelope holding `content`, as DER.
 QByteArray signDer(const QByteArray& content);
