@@ -3,13 +3,13 @@
 #include <fcntl.h>
 #include <unistd.h>
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QHash>
 #include <QMap>
 #include <QSet>
-#include <QTemporaryFile>
 
 #include "archive/codec.h"
 #include "archive/recordfile.h"
@@ -130,7 +130,8 @@ public:
     // until commitCopies().
     std::optional<QString> stageCopy(const QString& wanted, const QByteArray& bytes) {
         const QString folder = attach::folder();
-        if (!QDir().mkpath(folder)) return std::nullopt;
+        if (!folderReady_ && !QDir().mkpath(folder)) return std::nullopt;
+        folderReady_ = true;
         for (int n = 1; n < 10000; ++n) {
             const QString name = copyNameCandidate(wanted, n);
             if (const auto it = staged_.constFind(name); it != staged_.cend()) {
@@ -147,16 +148,9 @@ public:
                 }
                 continue;
             }
-            QTemporaryFile file(folder + QStringLiteral(".importazione-XXXXXX"));
-            file.setAutoRemove(false);
-            if (!file.open()) return std::nullopt;
-            const bool written = file.write(bytes) == bytes.size() && file.flush();
-            file.close();
-            if (!written || file.error() != QFileDevice::NoError) {
-                QFile::remove(file.fileName());
-                return std::nullopt;
-            }
-            staged_.insert(name, Staged{file.fileName(), bytes});
+            const auto temporary = writeTemporary(folder, bytes);
+            if (!temporary) return std::nullopt;
+            staged_.insert(name, Staged{*temporary, bytes});
             return name;
         }
         return std::nullopt;
@@ -204,6 +198,29 @@ private:
         QByteArray bytes;
     };
 
+    // A new file in `folder` under a name of its own holding `bytes`
+    // (written, not yet synced), or nothing.
+    std::optional<QString> writeTemporary(const QString& folder, const QByteArray& bytes) {
+        for (int attempt = 0; attempt < 100; ++attempt) {
+            const QString path = folder + QStringLiteral(".importazione-%1-%2.tmp")
+                                              .arg(QCoreApplication::applicationPid())
+                                              .arg(++temporaries_);
+            QFile file(path);
+            if (!file.open(QIODevice::WriteOnly | QIODevice::NewOnly | QIODevice::Unbuffered)) {
+                if (QFileInfo::exists(path)) continue;
+                return std::nullopt;
+            }
+            const bool written = file.write(bytes) == bytes.size();
+            file.close();
+            if (!written || file.error() != QFileDevice::NoError) {
+                QFile::remove(path);
+                return std::nullopt;
+            }
+            return path;
+        }
+        return std::nullopt;
+    }
+
     static bool syncFile(const QString& path) {
         const int fd = ::open(QFile::encodeName(path).constData(), O_RDONLY | O_CLOEXEC);
         if (fd < 0) return false;
@@ -213,6 +230,8 @@ private:
     }
 
     QMap<QString, Staged> staged_;
+    bool folderReady_ = false;
+    int temporaries_ = 0;
 };
 
 // ---- Building the preview ---------------------------------------------------
