@@ -172,17 +172,20 @@ public:
             ::close(dir);
             return staged_.cbegin().key();
         }
+        QString last;
         for (auto it = staged_.begin(); it != staged_.end();) {
             // Never over a file that appeared meanwhile.
             if (!QFile::rename(it->temporary, attach::folder() + it.key())) {
                 ::close(dir);
                 return it.key();
             }
+            last = it.key();
             it = staged_.erase(it);
         }
+        // The names themselves are made durable too.
         const bool folderSynced = ::fsync(dir) == 0;
         ::close(dir);
-        if (!folderSynced) return QString();
+        if (!folderSynced) return last;
         return std::nullopt;
     }
 
@@ -577,7 +580,7 @@ ImportReport importPreview(Preview& preview, const Progress& progress) {
         }
     }
     if (const auto failedCopy = writes.commitCopies()) {
-        stopOn(ImportReport::Stop::Copy, failedCopy->isEmpty() ? attach::folder() : *failedCopy);
+        stopOn(ImportReport::Stop::Copy, *failedCopy);
         return finish();
     }
 
