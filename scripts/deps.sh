@@ -6,7 +6,7 @@ packages=(
   build-essential cmake ccache pkg-config
   qt6-base-dev qt6-base-dev-tools qt6-svg-dev qt6-translations-l10n libgl-dev
   libgtest-dev libgmock-dev libbenchmark-dev
-  libqpdf-dev
+  libqpdf-dev libssl-dev libzip-dev
   fonts-liberation fonts-dejavu-core
   xvfb xauth xdotool imagemagick
   poppler-utils

@@ -5,6 +5,7 @@
 #include "causali/logic/helppages.h"
 #include "clients/logic/exportclients.h"
 #include "clients/logic/helppages.h"
+#include "invoices/logic/helppages.h"
 #include "movements/logic/helppages.h"
 #include "stats/logic/helppages.h"
 #include "unpaid/logic/helppages.h"
@@ -19,6 +20,7 @@ QList<HelpPage> manualPages() {
     pages += appHelpPages();
     pages += clientsHelpPages();
     pages += movementsHelpPages();
+    pages += invoicesHelpPages();
     pages += causaliHelpPages();
     pages += expcli::helpPages();
     pages += balanceHelpPages();
