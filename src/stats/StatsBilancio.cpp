@@ -1,5 +1,6 @@
 #include "stats/StatsBilancio.h"
 
+#include "archive/recordfile.h"
 #include "stats/logic/statistics.h"
 
 namespace {
@@ -36,11 +37,17 @@ void TfrmStatsBilancio::prepare() {
     chart()->setPoints({});
     hiddenLabel(QStringLiteral("memGuadagni"))->setText(QStringLiteral("0"));
     hiddenLabel(QStringLiteral("memSpese"))->setText(QStringLiteral("0"));
-    // Whatever goes wrong leaves the chart without points, and says nothing.
-    const auto totals = vt::stats::balanceTotals(hiddenLabel(QStringLiteral("lblFile"))->text());
-    if (!totals) return;
-    hiddenLabel(QStringLiteral("memGuadagni"))->setText(totals->receipts);
-    hiddenLabel(QStringLiteral("memSpese"))->setText(totals->expenses);
-    chart()->setPoints(vt::stats::balancePoints(*totals));
+    const auto read = vt::stats::balanceTotals(hiddenLabel(QStringLiteral("lblFile"))->text());
+    if (!read) {
+        // An empty chart must not pass for an empty year: the user learns why.
+        vt::error(this, vt::accessFailureMessage());
+        return;
+    }
+    // An amount that is not a number leaves the chart without points.
+    if (!read->has_value()) return;
+    const vt::stats::BalanceTexts& totals = **read;
+    hiddenLabel(QStringLiteral("memGuadagni"))->setText(totals.receipts);
+    hiddenLabel(QStringLiteral("memSpese"))->setText(totals.expenses);
+    chart()->setPoints(vt::stats::balancePoints(totals));
     chart()->setKind(vt::chart::Kind::Bars);
 }

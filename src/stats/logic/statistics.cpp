@@ -68,7 +68,7 @@ FileResult<MonthTexts> monthlyTotals(const QString& path, const QString& year,
     return texts;
 }
 
-std::optional<BalanceTexts> balanceTotals(const QString& path) {
+FileResult<std::optional<BalanceTexts>> balanceTotals(const QString& path) {
     double receipts = 0;
     double expenses = 0;
     bool readable = true;
@@ -86,8 +86,9 @@ std::optional<BalanceTexts> balanceTotals(const QString& path) {
         if (out) expenses += *amount;
         return true;
     });
-    if (!status || !readable) return std::nullopt;
-    return BalanceTexts{wholeEuros(receipts), wholeEuros(expenses)};
+    if (!status) return status.failure();
+    if (!readable) return std::optional<BalanceTexts>();
+    return std::optional(BalanceTexts{wholeEuros(receipts), wholeEuros(expenses)});
 }
 
 QList<chart::Point> monthlyPoints(const MonthTexts& texts) {

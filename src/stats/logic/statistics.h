@@ -41,7 +41,9 @@ struct BalanceTexts {
     QString receipts;
     QString expenses;
 };
-std::optional<BalanceTexts> balanceTotals(const QString& path);
+// A file that cannot be read is a failure; an amount that does not read as a
+// number gives no totals (the chart then stays without points).
+FileResult<std::optional<BalanceTexts>> balanceTotals(const QString& path);
 
 // The chart points: twelve months with their names and colours, or the two
 // points "Entrate" (green) and "Uscite" (red).
